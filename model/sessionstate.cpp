@@ -1,0 +1,6 @@
+#include "sessionstate.h"
+
+QString userDataDir;
+QString activeSettingsPath;
+bool optionsConsistent = false;
+QSet<QString> knownPrinterNames;
