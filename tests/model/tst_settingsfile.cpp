@@ -1,0 +1,377 @@
+#include <QtTest>
+
+#include "optionstore.h"
+#include "sessionstate.h"
+#include "settingsfile.h"
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Settings and profile files, read and written for real in a temp directory.
+class TestSettingsFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_root;
+    OptionStore m_store;
+
+    QString path(const QString &name) const { return userDataDir + name; }
+
+    static QByteArray contents(const QString &file)
+    {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            return QByteArray("<unreadable>");
+        return f.readAll();
+    }
+
+    static void put(const QString &file, const QByteArray &data)
+    {
+        QFile f(file);
+        QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file));
+        QCOMPARE(f.write(data), qint64(data.size()));
+    }
+
+    static QStringList sortedLines(const QByteArray &data)
+    {
+        QStringList lines = QString::fromUtf8(data).split(QLatin1Char('\n'));
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        m_store.setPrinterName("Office");
+        m_store.setModelName("Quorvan CX 4020 Série");
+    }
+
+    void init()
+    {
+        // A fresh, not yet existing user directory for every test.
+        static int n = 0;
+        userDataDir = m_root.path() + QString("/u%1/halvane/").arg(++n);
+        activeSettingsPath = userDataDir + "Office.cfg";
+        currentOptionStore = &m_store;
+    }
+
+    void cleanup()
+    {
+        currentOptionStore = nullptr;
+    }
+
+    void reader_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QStringList>("all");
+
+        const QString null;
+        QTest::newRow("value keeps later '='") << QByteArray("Wtxt=a=b\n") << "Wtxt" << "a=b" << QStringList{"a=b"};
+        QTest::newRow("empty value is null, later line not consulted")
+            << QByteArray("Duplex=\nDuplex=None\n") << "Duplex" << null << QStringList{"", "None"};
+        QTest::newRow("first of several") << QByteArray("Duplex=A\nDuplex=B\n") << "Duplex" << "A" << QStringList{"A", "B"};
+        QTest::newRow("case-sensitive key") << QByteArray("duplex=A\n") << "Duplex" << null << QStringList{};
+        QTest::newRow("no trimming before key") << QByteArray(" Duplex=A\n") << "Duplex" << null << QStringList{};
+        QTest::newRow("no trimming after key") << QByteArray("Duplex =A\n") << "Duplex" << null << QStringList{};
+        QTest::newRow("no trimming of value") << QByteArray("Name= a b \n") << "Name" << " a b " << QStringList{" a b "};
+        QTest::newRow("line without '=' is key with empty value")
+            << QByteArray("Duplex\nDuplex=B\n") << "Duplex" << null << QStringList{"", "B"};
+        QTest::newRow("key is not a prefix match") << QByteArray("DuplexMode=A\n") << "Duplex" << null << QStringList{};
+        QTest::newRow("other keys skipped") << QByteArray("A=1\nB=2\nDuplex=A\n") << "Duplex" << "A" << QStringList{"A"};
+        QTest::newRow("last line without line feed") << QByteArray("A=1\nB=2") << "B" << "2" << QStringList{"2"};
+        QTest::newRow("UTF-8 value") << QByteArray("Name=Z\xc3\xbcrich \xe2\x82\xac\n") << "Name"
+                                     << QString::fromUtf8("Z\xc3\xbcrich \xe2\x82\xac")
+                                     << QStringList{QString::fromUtf8("Z\xc3\xbcrich \xe2\x82\xac")};
+        QTest::newRow("profile header lines are plain lines")
+            << QByteArray("[Profile]\n[Model]\nProfileDescription=one\\ntwo\nDuplex=A\n")
+            << "ProfileDescription" << "one\\ntwo" << QStringList{"one\\ntwo"};
+        QTest::newRow("absent key in empty file") << QByteArray() << "Duplex" << null << QStringList{};
+
+        // A line of exactly 1024 characters reads whole.
+        const QByteArray v1019(1024 - 5, 'x');
+        QTest::newRow("1024-character line") << QByteArray("Wtx=" + v1019 + "\n") << "Wtx"
+                                             << QString(v1019) << QStringList{QString(v1019)};
+        // Longer lines read whole too: no value is cut, and no tail of a long
+        // value is taken for a line of its own.
+        const QByteArray v1500(1500, 'y');
+        QTest::newRow("1500-character line") << QByteArray("K=" + v1500 + "\n") << "K"
+                                             << QString(v1500) << QStringList{QString(v1500)};
+        const QByteArray head = "CustomWatermarkStore=";
+        const QByteArray filler(1024 - head.size(), 'w');
+        QTest::newRow("tail of long line is no key")
+            << QByteArray(head + filler + "Duplex=Evil\nOther=1\n") << "Duplex" << null << QStringList{};
+    }
+
+    void reader()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, key);
+        QFETCH(QString, first);
+        QFETCH(QStringList, all);
+
+        QVERIFY(QDir().mkpath(userDataDir));
+        put(activeSettingsPath, file);
+        const QString value = readSettingValue("Office", key);
+        QCOMPARE(value, first);
+        QCOMPARE(value.isNull(), first.isNull());
+        QCOMPARE(readSettingValues("Office", key), all);
+    }
+
+    void readerFollowsActivePathOnly()
+    {
+        QVERIFY(QDir().mkpath(userDataDir));
+        put(path("Office.cfg"), "Duplex=Office\n");
+        put(path("Other.cfg"), "Duplex=Other\n");
+        activeSettingsPath = path("Other.cfg");
+        // The queue name argument is not what picks the file.
+        QCOMPARE(readSettingValue("Office", "Duplex"), QString("Other"));
+        // Nothing is cached.
+        put(path("Other.cfg"), "Duplex=Changed\n");
+        QCOMPARE(readSettingValue("Office", "Duplex"), QString("Changed"));
+    }
+
+    void readerWithoutFile_data()
+    {
+        QTest::addColumn<QString>("active");
+        QTest::newRow("factory default: the directory") << "DIR";
+        QTest::newRow("absent file") << "DIR/Gone.cfg";
+        QTest::newRow("empty path") << "";
+    }
+
+    void readerWithoutFile()
+    {
+        QFETCH(QString, active);
+        QVERIFY(QDir().mkpath(userDataDir));
+        put(path("Office.cfg"), "Duplex=A\n");
+        activeSettingsPath = active.replace("DIR/", userDataDir);
+        if (activeSettingsPath == "DIR")
+            activeSettingsPath = userDataDir;
+        QVERIFY(readSettingValue("Office", "Duplex").isNull());
+        QVERIFY(readSettingValues("Office", "Duplex").isEmpty());
+    }
+
+    void writerHeaders_data()
+    {
+        QTest::addColumn<bool>("withDescription");
+        QTest::addColumn<bool>("withoutHeader");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QByteArray>("expected");
+
+        const QByteArray model = "[Quorvan CX 4020 S\xc3\xa9rie]\n";
+        QTest::newRow("settings file: entries only") << false << true << QString() << QByteArray("Duplex=None\n");
+        QTest::newRow("profile without description")
+            << false << false << QString() << QByteArray("[Profile]\n" + model + "Duplex=None\n");
+        QTest::newRow("profile with description")
+            << true << false << QString("Front desk\\nsecond line")
+            << QByteArray("[Profile]\n" + model + "ProfileDescription=Front desk\\nsecond line\nDuplex=None\n");
+        QTest::newRow("profile with empty description")
+            << true << false << QString() << QByteArray("[Profile]\n" + model + "ProfileDescription=\nDuplex=None\n");
+        QTest::newRow("description ignored without header")
+            << true << true << QString("unused") << QByteArray("Duplex=None\n");
+    }
+
+    void writerHeaders()
+    {
+        QFETCH(bool, withDescription);
+        QFETCH(bool, withoutHeader);
+        QFETCH(QString, description);
+        QFETCH(QByteArray, expected);
+
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "None");
+        const QString file = path("Office.cfg");
+        const bool ok = withDescription
+            ? writeProfileFileWithDescription(file, snapshot, withoutHeader, description)
+            : writeProfileFile(file, snapshot, withoutHeader);
+        QVERIFY(ok);
+        // UTF-8, LF only, no byte-order mark, nothing added.
+        QCOMPARE(contents(file), expected);
+    }
+
+    void writerRepeatsListKeys()
+    {
+        SettingsSnapshot snapshot;
+        snapshot.insert("CustomAccountIDStore", "1001=Sales");
+        snapshot.insert("CustomAccountIDStore", "1002=Eng=Ops");
+        snapshot.insert("Duplex", "None");
+        snapshot.insert("Empty", "");
+        QVERIFY(writeProfileFile(path("Office.cfg"), snapshot, true));
+
+        const QByteArray data = contents(path("Office.cfg"));
+        QCOMPARE(sortedLines(data),
+                 (QStringList{"", "CustomAccountIDStore=1001=Sales", "CustomAccountIDStore=1002=Eng=Ops",
+                              "Duplex=None", "Empty="}));
+        // The two values of one key stand side by side.
+        QVERIFY(data.contains("CustomAccountIDStore=1002=Eng=Ops\nCustomAccountIDStore=1001=Sales\n")
+                || data.contains("CustomAccountIDStore=1001=Sales\nCustomAccountIDStore=1002=Eng=Ops\n"));
+
+        QStringList ids = readSettingValues("Office", "CustomAccountIDStore");
+        std::sort(ids.begin(), ids.end());
+        QCOMPARE(ids, (QStringList{"1001=Sales", "1002=Eng=Ops"}));
+        QVERIFY(readSettingValue("Office", "Empty").isNull());
+    }
+
+    void longValuesRoundTrip()
+    {
+        // What the panel writes must read back whole, however long.
+        const QString description = QString("Floor 3, ").repeated(400) + QString::fromUtf8("\xc3\xa9nd");
+        const QString secret = QString("0123456789abcdef").repeated(130);
+        SettingsSnapshot snapshot;
+        snapshot.insert("UserLoginPass", secret);
+        snapshot.insert("Duplex", "None");
+        activeSettingsPath = path("Long profile.cfg");
+        QVERIFY(writeProfileFileWithDescription(activeSettingsPath, snapshot, false, description));
+        QCOMPARE(readSettingValue("Office", "ProfileDescription"), description);
+        QCOMPARE(readSettingValue("Office", "UserLoginPass"), secret);
+        QCOMPARE(readSettingValue("Office", "Duplex"), QString("None"));
+        QCOMPARE(readSettingValues("Office", "UserLoginPass"), QStringList{secret});
+    }
+
+    void rewriteReplacesWholeFile()
+    {
+        SettingsSnapshot first;
+        first.insert("Duplex", "None");
+        first.insert("Stale", "1");
+        QVERIFY(writeProfileFile(path("Office.cfg"), first, true));
+        SettingsSnapshot second;
+        second.insert("Duplex", "DuplexNoTumble");
+        QVERIFY(writeProfileFile(path("Office.cfg"), second, true));
+        QCOMPARE(contents(path("Office.cfg")), QByteArray("Duplex=DuplexNoTumble\n"));
+    }
+
+    void headerNeedsCurrentStore()
+    {
+        QVERIFY(QDir().mkpath(userDataDir));
+        put(path("Saved.cfg"), "[Profile]\n[Old]\nDuplex=None\n");
+        currentOptionStore = nullptr;
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "DuplexNoTumble");
+        QVERIFY(!writeProfileFile(path("Saved.cfg"), snapshot, false));
+        QVERIFY(!writeProfileFileWithDescription(path("Saved.cfg"), snapshot, false, "d"));
+        QCOMPARE(contents(path("Saved.cfg")), QByteArray("[Profile]\n[Old]\nDuplex=None\n"));
+        // A queue's settings file has no header and needs no store.
+        QVERIFY(writeProfileFile(path("Office.cfg"), snapshot, true));
+    }
+
+    void failedWriteKeepsOldFile()
+    {
+        QVERIFY(QDir().mkpath(userDataDir));
+        const QByteArray old = "Duplex=None\nMediaType=Plain\n";
+        put(path("Office.cfg"), old);
+
+        // A file-size limit makes the write fail part way, also for root
+        // (which ignores mode bits).
+        SettingsSnapshot big;
+        big.insert("Watermark", QString(64 * 1024, QLatin1Char('w')));
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool ok = writeProfileFile(path("Office.cfg"), big, true);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!ok);
+        QCOMPARE(contents(path("Office.cfg")), old);
+        // No temporary file is left behind.
+        QCOMPARE(QDir(userDataDir).entryList(QDir::Files | QDir::Hidden), QStringList{"Office.cfg"});
+    }
+
+    void unwritablePlaces_data()
+    {
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("target");
+        // A directory where the file should be; a file where the user
+        // directory should be.
+        QTest::newRow("directory at file path") << "DIR/Office.cfg/" << "DIR/Office.cfg";
+        QTest::newRow("file at user directory") << "PARENT" << "DIR/Office.cfg";
+    }
+
+    void unwritablePlaces()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(QString, target);
+        const QString dir = userDataDir;
+        if (blocker == "PARENT") {
+            QVERIFY(QDir().mkpath(QFileInfo(dir.chopped(1)).path()));
+            put(dir.chopped(1), "not a directory");
+        } else {
+            QVERIFY(QDir().mkpath(blocker.replace("DIR/", dir)));
+        }
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "None");
+        QVERIFY(!writeProfileFile(target.replace("DIR/", dir), snapshot, true));
+    }
+
+    void ensureUserDataDirCreatesParents()
+    {
+        const mode_t oldMask = ::umask(0);
+        userDataDir = m_root.path() + "/deep/a/b/";
+        ensureUserDataDir();
+        ::umask(oldMask);
+        for (const QString &p : {m_root.path() + "/deep", m_root.path() + "/deep/a", m_root.path() + "/deep/a/b"}) {
+            struct stat info;
+            QVERIFY2(::stat(QFile::encodeName(p).constData(), &info) == 0, qPrintable(p));
+            QVERIFY(S_ISDIR(info.st_mode));
+            QCOMPARE(info.st_mode & 07777, mode_t(0775));
+        }
+        // An existing directory is left as it is.
+        const QByteArray top = QFile::encodeName(userDataDir);
+        QCOMPARE(::chmod(top.constData(), 0700), 0);
+        ensureUserDataDir();
+        struct stat info;
+        QCOMPARE(::stat(top.constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0700));
+    }
+
+    void writerCreatesUserDir()
+    {
+        QVERIFY(!QFileInfo::exists(userDataDir));
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "None");
+        QVERIFY(writeProfileFile(path("Office.cfg"), snapshot, true));
+        QVERIFY(QFileInfo(userDataDir).isDir());
+    }
+
+    void cfgExistsCases_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("file") << "file" << "Office" << true;
+        QTest::newRow("directory of that name") << "dir" << "Office" << true;
+        QTest::newRow("absent") << "none" << "Office" << false;
+        QTest::newRow("dangling symlink") << "dangling" << "Office" << false;
+        QTest::newRow("non-ASCII queue") << "file" << QString::fromUtf8("B\xc3\xbcro$1") << true;
+        QTest::newRow("other queue's file") << "other" << "Office" << false;
+    }
+
+    void cfgExistsCases()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, queue);
+        QFETCH(bool, exists);
+        QVERIFY(QDir().mkpath(userDataDir));
+        const QString file = path(queue + ".cfg");
+        if (kind == "file")
+            put(file, "");
+        else if (kind == "dir")
+            QVERIFY(QDir().mkpath(file));
+        else if (kind == "dangling")
+            QVERIFY(QFile::link(path("nowhere"), file));
+        else if (kind == "other")
+            put(path("Office2.cfg"), "");
+        QCOMPARE(cfgExists(queue), exists);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
