@@ -1,5 +1,6 @@
-// Paints the panel's own pictures (tab icons, window icon, dialog
-// backgrounds) into resources/halvane/icons/. Run scripts/paint-icons.sh.
+// Paints the main dialog's pictures (the pages' tab icons, the window icon,
+// the dialog backgrounds) into resources/halvane/icons/. Run
+// scripts/paint-icons.sh; the PNGs are committed.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -74,13 +75,6 @@ void drawPage(QPainter &p, const QRectF &r)
     path.lineTo(r.left(), r.bottom());
     path.closeSubpath();
     p.drawPath(path);
-}
-
-void drawBasic(QPainter &p)
-{
-    drawPage(p, QRectF(12, 5, 32, 46));
-    for (int y = 18; y <= 40; y += 7)
-        p.drawLine(QPointF(19, y), QPointF(y == 40 ? 30 : 37, y));
 }
 
 void drawLayout(QPainter &p)
@@ -248,7 +242,6 @@ int main(int argc, char **argv)
     QDir().mkpath(outDir);
 
     paintIconPair(QStringLiteral("tab-printer"), drawPrinter);
-    paintIconPair(QStringLiteral("tab-basic"), drawBasic);
     paintIconPair(QStringLiteral("tab-layout"), drawLayout);
     paintIconPair(QStringLiteral("tab-finishing"), drawFinishing);
     paintIconPair(QStringLiteral("tab-imaging"), drawImaging);
