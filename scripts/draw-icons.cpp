@@ -1,0 +1,142 @@
+// Draws the panel's icons into resources/halvane/icons/ as PNG files.
+// One style: flat rounded tiles, dark grey glyphs on light grey; a button's
+// "-selected" twin is the same glyph in white on the accent blue.
+// Built and run by draw-icons.sh; the PNGs are committed.
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace {
+const QColor accent(0x2a, 0x82, 0xda);
+const QColor tile(0xe4, 0xe6, 0xe9);
+const QColor glyph(0x4a, 0x50, 0x58);
+const QColor alert(0xd6, 0x3a, 0x2f);
+
+using Glyph = std::function<void(QPainter &, const QColor &ink, const QColor &paper)>;
+
+QString outDir;
+
+void save(const QImage &image, const QString &name)
+{
+    image.save(outDir + QLatin1Char('/') + name + QLatin1String(".png"));
+}
+
+QImage canvas(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// A 50x50 button tile and its selected twin.
+void buttonIcon(const QString &name, const Glyph &draw)
+{
+    for (bool selected : {false, true}) {
+        QImage image = canvas(100);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(2, 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(selected ? accent : tile);
+        p.drawRoundedRect(QRectF(1, 1, 48, 48), 8, 8);
+        draw(p, selected ? Qt::white : glyph, selected ? accent : tile);
+        p.end();
+        save(image, selected ? name + QLatin1String("-selected") : name);
+    }
+}
+
+// One sheet with its number in the top-right corner, which stays in view
+// when sheets are stacked down and to the left.
+void sheet(QPainter &p, const QRectF &r, const QColor &ink, const QColor &paper, const QString &label)
+{
+    p.setPen(QPen(ink, 1.4));
+    p.setBrush(paper);
+    p.drawRoundedRect(r, 1.5, 1.5);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(7);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(r.right() - 8, r.top() + 1, 7, 8), Qt::AlignCenter, label);
+}
+
+// A stack of sheets, labels listed front first, drawn back to front.
+void stack(QPainter &p, const QColor &ink, const QColor &paper, const QStringList &labels, qreal x)
+{
+    for (int i = labels.size() - 1; i >= 0; --i)
+        sheet(p, QRectF(x + i * 4, 21 - i * 5, 12, 17), ink, paper, labels.at(i));
+}
+
+// The page tab's sheet with lines, 28x28 drawn at twice the size.
+void tabIcon(const QString &name, bool withMark)
+{
+    QImage image = canvas(56);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(2, 2);
+    QPainterPath page;
+    page.moveTo(6, 3);
+    page.lineTo(17, 3);
+    page.lineTo(22, 8);
+    page.lineTo(22, 25);
+    page.lineTo(6, 25);
+    page.closeSubpath();
+    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(page);
+    p.drawLine(QPointF(17, 3), QPointF(17, 8));
+    p.drawLine(QPointF(17, 8), QPointF(22, 8));
+    for (int y : {12, 16, 20})
+        p.drawLine(QPointF(9, y), QPointF(19, y));
+    if (withMark) {
+        p.setPen(QPen(Qt::white, 1.2));
+        p.setBrush(alert);
+        p.drawEllipse(QPointF(20, 20), 6.5, 6.5);
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(20, 16.5), QPointF(20, 20.5));
+        p.drawPoint(QPointF(20, 23.5));
+    }
+    p.end();
+    save(image, name);
+}
+
+// The error mark beside captions: shown at its own size in rich text.
+void errorIcon()
+{
+    QImage image = canvas(14);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(alert);
+    p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7, 3.5), QPointF(7, 7.8));
+    p.drawPoint(QPointF(7, 10.6));
+    p.end();
+    save(image, QStringLiteral("error"));
+}
+}
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/halvane/icons");
+    QDir().mkpath(outDir);
+
+    errorIcon();
+    tabIcon(QStringLiteral("tab-basic"), false);
+    tabIcon(QStringLiteral("tab-basic-constraint"), true);
+
+    buttonIcon(QStringLiteral("collate-on"), [](QPainter &p, const QColor &ink, const QColor &paper) {
+        stack(p, ink, paper, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 4);
+        stack(p, ink, paper, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 26);
+    });
+    buttonIcon(QStringLiteral("collate-off"), [](QPainter &p, const QColor &ink, const QColor &paper) {
+        stack(p, ink, paper, {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")}, 4);
+        stack(p, ink, paper, {QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("2")}, 26);
+    });
+    return 0;
+}
