@@ -35,6 +35,17 @@
 
 #include <cstdlib>
 
+namespace {
+// Qt's standard button texts, listed so that the catalogues carry them too.
+[[maybe_unused]] const char *const standardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+};
+}
+
 ZelDialog::ZelDialog(QWidget *parent)
     : QDialog(parent)
 {
