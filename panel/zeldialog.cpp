@@ -84,6 +84,8 @@ ZelDialog::ZelDialog(QWidget *parent)
     watermarkTab = new WatermarkTab(this);
     userLoginTab = new UserLoginTab(this);
     tpxTab = new TPXTab(this);
+    // Never a page: hidden, or it would be shown over the dialog's corner.
+    userLoginTab->hide();
     aboutDialog = new AboutDialog(this);
 
     tabs << printerTab << generalTab << bookletTab << finishingTab << imagingTab
@@ -338,6 +340,15 @@ void ZelDialog::profileChanged()
             page->resetUnsupported();
         }
     }
+}
+
+void ZelDialog::showEvent(QShowEvent *event)
+{
+    // The button box makes OK the default when it is shown; Return must
+    // press none of the buttons.
+    for (QAbstractButton *button : buttonBox->buttons())
+        qobject_cast<QPushButton *>(button)->setDefault(false);
+    QDialog::showEvent(event);
 }
 
 bool ZelDialog::focusNextPrevChild(bool next)

@@ -79,6 +79,7 @@ public slots:
     void profileChanged();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     // Tab and Backtab move the focus nowhere in this dialog.
     bool focusNextPrevChild(bool next) override;
 };
