@@ -337,8 +337,15 @@ private slots:
         QVERIFY(!QFileInfo::exists(userDataDir));
         SettingsSnapshot snapshot;
         snapshot.insert("Duplex", "None");
-        QVERIFY(writeProfileFile(path("Office.cfg"), snapshot, true));
+        const mode_t oldMask = ::umask(022);
+        const bool ok = writeProfileFile(path("Office.cfg"), snapshot, true);
+        ::umask(oldMask);
+        QVERIFY(ok);
         QVERIFY(QFileInfo(userDataDir).isDir());
+        // A new file is an ordinary one under the umask, not a private temp.
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(path("Office.cfg")).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0644));
     }
 
     void cfgExistsCases_data()

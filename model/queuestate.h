@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The state of one queue as "Idle", "Paused" or "Printing" (translated, in
+// the QObject context), from "lpstat -p NAME" in whatever language lpstat
+// speaks. The queue name goes to lpstat as an argument of its own, never
+// through a shell. An unknown queue answers the empty text (lpstat prints
+// nothing on standard output); lpstat that cannot be run answers
+// "Error: Printer does not exist or lpstat failed.".
+QString printerState(const QString &queueName);
+// The state word for lpstat's output (line feeds already dropped), or the
+// output itself when no word matches.
+QString printerStateText(const QString &output);
+// lpstat's standard output as printerStateText gets it: without line feeds,
+// at most 1022 bytes, decoded as UTF-8.
+QString lpstatOutputText(const QByteArray &standardOutput);
+
+// "Rotate 180°" in the system locale's language, without the translator.
+QString rotate180Label();
+// The same for a locale name such as "de_DE"; the language code is the part
+// before the first "_", compared case-sensitively.
+QString rotate180LabelFor(const QString &localeName);

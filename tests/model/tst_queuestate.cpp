@@ -1,0 +1,236 @@
+#include <QtTest>
+
+#include "processrunner.h"
+#include "queuestate.h"
+
+#include <cstdio>
+
+// Queue state words from lpstat, run for real against the private cupsd, and
+// the rotate caption by locale.
+class TestQueueState : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_server;
+
+    // Admin tools live in sbin, which an ordinary user's PATH may lack.
+    static QString tool(const QString &name)
+    {
+        QStringList dirs = QString::fromLocal8Bit(qgetenv("PATH")).split(':', Qt::SkipEmptyParts);
+        dirs << "/usr/sbin" << "/sbin" << "/usr/bin";
+        return QStandardPaths::findExecutable(name, dirs);
+    }
+
+    static bool runTool(const QString &name, const QStringList &args, QByteArray *out = nullptr)
+    {
+        const QString path = tool(name);
+        if (path.isEmpty()) {
+            qWarning("%s is not installed", qPrintable(name));
+            return false;
+        }
+        const ProcessResult result = ProcessRunner::run(path, args, 30000);
+        if (out)
+            *out = result.standardOutput;
+        if (!result.succeeded())
+            qWarning("%s %s failed: %s", qPrintable(name), qPrintable(args.join(' ')),
+                     result.standardError.constData());
+        return result.succeeded();
+    }
+
+    // Polls printerState until it answers want, for at most timeoutMs.
+    static QString waitForState(const QString &queue, const QString &want, int timeoutMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        QString state = printerState(queue);
+        while (state != want && timer.elapsed() < timeoutMs) {
+            QThread::msleep(200);
+            state = printerState(queue);
+        }
+        return state;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_server = QString::fromLocal8Bit(qgetenv("CUPS_SERVER"));
+        QVERIFY2(!m_server.isEmpty(), "CUPS_SERVER is not set: the private cupsd is not running");
+        const QStringList queues = QString::fromLocal8Bit(qgetenv("HALVANE_CUPS_QUEUES")).split(' ');
+        QVERIFY2(queues.contains("Quorvan_Office") && queues.contains("Cost$Center"),
+                 "the private cupsd lacks the sample queues");
+    }
+
+    void stateText_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("English idle") << "printer Office is idle.  enabled since Mon 01 Jan" << "Idle";
+        QTest::newRow("German idle") << "Drucker Office ist im Leerlauf." << "Idle";
+        QTest::newRow("Spanish idle") << "la impresora Office est\xc3\xa1 inactiva." << "Idle";
+        QTest::newRow("Italian waiting") << "la stampante Office \xc3\xa8 in attesa." << "Idle";
+        QTest::newRow("capital Idle matches nothing") << "printer Office Idle" << "printer Office Idle";
+        QTest::newRow("disabled with Paused reason")
+            << "printer Office disabled since Mon 01 Jan -\tPaused" << "Paused";
+        QTest::newRow("French disabled")
+            << QString::fromUtf8("l'imprimante Office est d\xc3\xa9sactiv\xc3\xa9" "e depuis") << "Paused";
+        QTest::newRow("German disabled") << "Drucker Office deaktiviert seit" << "Paused";
+        QTest::newRow("lower-case paused matches nothing") << "paused" << "paused";
+        QTest::newRow("English printing")
+            << "printer Office now printing Office-12.  enabled since Mon" << "Printing";
+        QTest::newRow("Spanish printing") << "la impresora Office est\xc3\xa1 imprimiendo Office-3." << "Printing";
+        QTest::newRow("printing word at the end needs its blank") << "Office imprimiendo" << "Office imprimiendo";
+        QTest::newRow("idle wins over printing") << "printing ... idle" << "Idle";
+        QTest::newRow("paused wins over printing") << "printing Paused" << "Paused";
+        QTest::newRow("empty output") << "" << "";
+        QTest::newRow("unexpected output kept") << "something else" << "something else";
+    }
+
+    void stateText()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, expected);
+        QCOMPARE(printerStateText(output), expected);
+    }
+
+    void outputHandling()
+    {
+        QCOMPARE(lpstatOutputText("printer A is\nidle.\n"), QString("printer A isidle."));
+        // Cut to 1022 bytes once the line feeds are gone.
+        const QByteArray longOutput = QByteArray(1000, 'a') + "\n" + QByteArray(30, 'b') + "\n" + " idle";
+        QCOMPARE(lpstatOutputText(longOutput), QString(QByteArray(1000, 'a') + QByteArray(22, 'b')));
+        QCOMPARE(printerStateText(lpstatOutputText(longOutput)), QString(QByteArray(1000, 'a') + QByteArray(22, 'b')));
+        QCOMPARE(lpstatOutputText(QByteArray()), QString());
+    }
+
+    void rotateCaption_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("caption");
+        const QString rotate = QString::fromUtf8("Rotate 180\xc2\xb0");
+        QTest::newRow("en_US") << "en_US" << rotate;
+        QTest::newRow("fr_FR") << "fr_FR" << QString::fromUtf8("Tourner 180\xc2\xb0");
+        QTest::newRow("de_AT") << "de_AT" << QString::fromUtf8("Rotiert 180\xc2\xb0");
+        QTest::newRow("it_IT") << "it_IT" << QString::fromUtf8("Ruotato 180\xc2\xb0");
+        QTest::newRow("pt_BR") << "pt_BR" << QString::fromUtf8("Girar 180\xc2\xb0");
+        QTest::newRow("pt_PT") << "pt_PT" << QString::fromUtf8("Girar 180\xc2\xb0");
+        QTest::newRow("es_MX") << "es_MX" << QString::fromUtf8("Girado 180\xc2\xb0");
+        QTest::newRow("language alone") << "de" << QString::fromUtf8("Rotiert 180\xc2\xb0");
+        QTest::newRow("C") << "C" << rotate;
+        QTest::newRow("ja_JP") << "ja_JP" << rotate;
+        QTest::newRow("upper-case code") << "EN_US" << rotate;
+        QTest::newRow("upper-case German") << "DE_DE" << rotate;
+        QTest::newRow("empty") << "" << rotate;
+    }
+
+    void rotateCaption()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, caption);
+        QCOMPARE(rotate180LabelFor(locale), caption);
+    }
+
+    void rotateCaptionFollowsSystemLocale_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("German") << "de_DE.UTF-8" << QString::fromUtf8("Rotiert 180\xc2\xb0");
+        QTest::newRow("Brazilian") << "pt_BR.UTF-8" << QString::fromUtf8("Girar 180\xc2\xb0");
+        QTest::newRow("C") << "C" << QString::fromUtf8("Rotate 180\xc2\xb0");
+    }
+
+    void rotateCaptionFollowsSystemLocale()
+    {
+        // The system locale is read once per process: ask a child.
+        QFETCH(QString, lang);
+        QFETCH(QString, caption);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("LC_MESSAGES");
+        env.insert("LC_ALL", lang);
+        env.insert("LANG", lang);
+        env.insert("HALVANE_ROTATE_PROBE", "1");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), caption);
+    }
+
+    void idleQueue()
+    {
+        QCOMPARE(printerState("Quorvan_Office"), QString("Idle"));
+    }
+
+    void nameWithDollar()
+    {
+        // Through a shell "$Center" would vanish and lpstat ask for "Cost".
+        QCOMPARE(printerState("Cost$Center"), QString("Idle"));
+    }
+
+    void disabledQueue()
+    {
+        QVERIFY(runTool("cupsdisable", {"Cost$Center"}));
+        const QString paused = printerState("Cost$Center");
+        QVERIFY(runTool("cupsenable", {"Cost$Center"}));
+        QCOMPARE(paused, QString("Paused"));
+        QCOMPARE(printerState("Cost$Center"), QString("Idle"));
+    }
+
+    void unknownQueueAnswersEmpty()
+    {
+        QCOMPARE(printerState("NoSuchQueue"), QString());
+    }
+
+    void nameIsNeverRunByAShell()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString oldCwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const QString state = printerState("Q`touch${IFS}pwned`;touch${IFS}pwned2;$(touch${IFS}pwned3)");
+        QDir::setCurrent(oldCwd);
+        QCOMPARE(state, QString());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void printingQueue()
+    {
+        // The stub filter holds a job with this title, so the queue prints.
+        QTemporaryFile job;
+        QVERIFY(job.open());
+        job.write("hello\n");
+        job.flush();
+        QVERIFY(job.setPermissions(job.permissions() | QFileDevice::ReadOther | QFileDevice::ReadGroup));
+        QVERIFY(runTool("lp", {"-d", "Quorvan_Office", "-t", "hold-printing-state", job.fileName()}));
+        const QString state = waitForState("Quorvan_Office", "Printing", 20000);
+        QVERIFY(runTool("cancel", {"-a", "Quorvan_Office"}));
+        QCOMPARE(state, QString("Printing"));
+        QCOMPARE(waitForState("Quorvan_Office", "Idle", 20000), QString("Idle"));
+    }
+
+    void lpstatMissingGivesErrorText()
+    {
+        QTemporaryDir empty;
+        QVERIFY(empty.isValid());
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(empty.path()));
+        const QString state = printerState("Quorvan_Office");
+        qputenv("PATH", oldPath);
+        QCOMPARE(state, QString("Error: Printer does not exist or lpstat failed."));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet("HALVANE_ROTATE_PROBE")) {
+        QCoreApplication app(argc, argv);
+        std::fputs(rotate180Label().toUtf8().constData(), stdout);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestQueueState test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_queuestate.moc"
