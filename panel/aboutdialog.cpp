@@ -12,7 +12,7 @@
 
 namespace {
 // The maker's notice, the same in every language.
-const char makerNotice[] = "\u00a9 2026 Quorvan Office Systems and Quorvan Imaging";
+const char makerNotice[] = "\u00a9 2026 Quorvan Corp. / Quorvan Imaging";
 }
 
 AboutDialog::AboutDialog(QWidget *parent)
