@@ -1,0 +1,34 @@
+#include "jobtab.h"
+
+JobTab::JobTab(QWidget *dialog)
+    : Tab(dialog)
+{
+    buildUi();
+    connectWidgets();
+}
+
+void JobTab::setTabName()
+{
+    pageTitle = tr("Job");
+}
+
+void JobTab::buildUi()
+{
+    pageTitle = tr("Job");
+}
+
+QIcon JobTab::icon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-job"));
+}
+
+QIcon JobTab::constraintIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tab-job-constraint"));
+}
+
+bool JobTab::isSupported()
+{
+    // Not offered until its options are bound.
+    return false;
+}

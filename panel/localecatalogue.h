@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The language of a locale name: the part before the first "_", or the
+// whole name ("de_DE" -> "de", "C" -> "C").
+QString localeLanguage(const QString &localeName);
+// The compiled-in translation catalogue for a locale name; English for any
+// language the panel has no catalogue of.
+QString catalogueForLocaleName(const QString &localeName);

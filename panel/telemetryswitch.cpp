@@ -1,0 +1,52 @@
+#include "telemetryswitch.h"
+
+#include "atomicfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+QString perUserDirectory()
+{
+    return QStringLiteral("/usr/share/quorvan/%1/").arg(QString::fromLatin1(qgetenv("USER")));
+}
+
+QByteArray telemetryLine(bool enabled)
+{
+    return enabled ? QByteArrayLiteral("Telemetry=True\n") : QByteArrayLiteral("Telemetry=False\n");
+}
+
+void createLastPathComponent(const QString &dir)
+{
+    if (!QFileInfo::exists(dir))
+        QDir().mkdir(dir); // one level only: the shared root must already be there
+}
+
+void handleTelemetryOption(int argc, char **argv)
+{
+    if (argc <= 1)
+        return;
+    int switchIndex = -1;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLatin1(argv[i]);
+        if (argument == QLatin1String("--telemetry") || argument == QLatin1String("-t")) {
+            switchIndex = i;
+            break;
+        }
+    }
+    if (switchIndex < 0)
+        return;
+    if (switchIndex == argc - 1)
+        std::exit(0);
+
+    const QString dir = perUserDirectory();
+    createLastPathComponent(dir);
+
+    const QString value = QString::fromLatin1(argv[switchIndex + 1]);
+    if (value == QLatin1String("True") || value == QLatin1String("true"))
+        writeFileAtomically(dir + QStringLiteral("Settings"), telemetryLine(true));
+    else if (value == QLatin1String("False") || value == QLatin1String("false"))
+        writeFileAtomically(dir + QStringLiteral("Settings"), telemetryLine(false));
+    std::exit(0);
+}

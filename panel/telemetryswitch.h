@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// "/usr/share/quorvan/<USER>/": the switch needs it before the main dialog
+// has set userDataDir.
+QString perUserDirectory();
+// The one line the "Settings" file holds for a data-collection answer.
+QByteArray telemetryLine(bool enabled);
+// Creates the last component of dir when it is missing; failures are silent.
+void createLastPathComponent(const QString &dir);
+
+// Looks for "--telemetry" or "-t" among the arguments. Without it, returns
+// and the panel starts normally; with it, records the value that follows
+// ("True"/"true"/"False"/"false") in "Settings" and ends the process with
+// status 0, before any application object exists.
+void handleTelemetryOption(int argc, char **argv);

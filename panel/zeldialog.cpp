@@ -1,0 +1,358 @@
+#include "zeldialog.h"
+
+#include "aboutdialog.h"
+#include "booklettab.h"
+#include "finishingtab.h"
+#include "generaltab.h"
+#include "imagingtab.h"
+#include "jobtab.h"
+#include "optioncollector.h"
+#include "optionstore.h"
+#include "printertab.h"
+#include "profiledialog.h"
+#include "profilesavedialog.h"
+#include "publishingtab.h"
+#include "sessionstate.h"
+#include "settingsfile.h"
+#include "tab.h"
+#include "telemetrydialog.h"
+#include "tpxtab.h"
+#include "userlogintab.h"
+#include "watermarktab.h"
+#include "zelbuttongroup.h"
+#include "zeltabwidget.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpacerItem>
+
+#include <cups/cups.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace {
+// Qt's standard button texts, listed so that the catalogues carry them too.
+[[maybe_unused]] const char *const standardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+};
+}
+
+ZelDialog::ZelDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    userDataDir = QStringLiteral("/usr/share/quorvan/%1/").arg(QString::fromLatin1(qgetenv("USER")));
+
+    if (geteuid() == 0) {
+        QMessageBox refusal;
+        refusal.setWindowTitle(tr("Halvane"));
+        refusal.setText(tr("Please do not run %1 as root.").replace(QStringLiteral("%1"), tr("Halvane")));
+        refusal.exec();
+        std::exit(0);
+    }
+
+    if (!QFileInfo::exists(userDataDir + QStringLiteral("Settings"))) {
+        TelemetryDialog firstRun;
+        firstRun.exec();
+    }
+
+    setFixedSize(800, 735);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    auto *layout = new QGridLayout(this);
+
+    QPalette backdrop = palette();
+    backdrop.setBrush(QPalette::All, QPalette::Window, QBrush(QPixmap(QStringLiteral(":/icons/background"))));
+    setPalette(backdrop);
+
+    changingPrinter = false;
+
+    printerTab = new PrinterTab(this);
+    generalTab = new GeneralTab(this);
+    bookletTab = new BookletTab(this);
+    finishingTab = new FinishingTab(this);
+    imagingTab = new ImagingTab(this);
+    publishingTab = new PublishingTab(this);
+    jobTab = new JobTab(this);
+    watermarkTab = new WatermarkTab(this);
+    userLoginTab = new UserLoginTab(this);
+    tpxTab = new TPXTab(this);
+    // Never a page: hidden, or it would be shown over the dialog's corner.
+    userLoginTab->hide();
+    aboutDialog = new AboutDialog(this);
+
+    tabs << printerTab << generalTab << bookletTab << finishingTab << imagingTab
+         << publishingTab << jobTab << watermarkTab << tpxTab;
+
+    optionCollector = new OptionCollector;
+    optionCollector->setTabs(&tabs);
+
+    saveAsButton = new QPushButton(tr("Save As..."), this);
+    saveAsButton->setFocusPolicy(Qt::NoFocus);
+    saveAsButton->setEnabled(false);
+    saveAsButton->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+
+    profilesButton = new QPushButton(tr("Profiles") + QStringLiteral("..."), this);
+    profilesButton->setFocusPolicy(Qt::NoFocus);
+    profilesButton->setEnabled(false);
+
+    profileDialog = new ProfileDialog(this, optionCollector);
+    profileSaveDialog = new ProfileSaveDialog(this, optionCollector);
+    connect(profilesButton, &QPushButton::clicked, profileDialog, &ProfileDialog::fillProfileTable);
+    connect(profilesButton, &QPushButton::clicked, profileDialog, &ProfileDialog::show);
+    connect(saveAsButton, &QPushButton::clicked, profileSaveDialog, &ProfileSaveDialog::show);
+
+    tabWidget = new ZelTabWidget;
+    tabWidget->setTabPosition(QTabWidget::West);
+    tabWidget->setIconSize(QSize(30, 30));
+    for (Tab *page : qAsConst(tabs)) {
+        tabWidget->addTab(page, page->icon(), page->tabName());
+        updateTabEnabled(page);
+    }
+
+    buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel);
+    buttonBox->setFocusPolicy(Qt::NoFocus);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
+    connect(buttonBox, &QDialogButtonBox::accepted, this, &ZelDialog::accept);
+    connect(buttonBox->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, &ZelDialog::slotButtonApply);
+    connect(buttonBox, &QDialogButtonBox::rejected, this, &ZelDialog::reject);
+    // Return presses none of them.
+    for (QAbstractButton *button : buttonBox->buttons()) {
+        auto *push = qobject_cast<QPushButton *>(button);
+        push->setFocusPolicy(Qt::NoFocus);
+        push->setAutoDefault(false);
+        push->setDefault(false);
+    }
+
+    aboutButton = new QPushButton(tr("About"), this);
+    aboutButton->setFixedWidth(100);
+    aboutButton->setFocusPolicy(Qt::NoFocus);
+
+    setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px } "));
+    connect(aboutButton, &QPushButton::clicked, aboutDialog, &AboutDialog::exec);
+
+    auto *spacer = new QSpacerItem(1, 50, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->addWidget(tabWidget, 1, 1, 1, 8);
+    layout->addWidget(saveAsButton, 2, 6, 1, 2, Qt::AlignRight);
+    layout->addWidget(profilesButton, 2, 8, 1, 1);
+    layout->addItem(spacer, 4, 1, 1, 3);
+    layout->addWidget(aboutButton, 4, 1, 1, 3, Qt::AlignBottom);
+    layout->addWidget(buttonBox, 4, 4, 1, 5, Qt::AlignRight | Qt::AlignBottom);
+
+    setWindowTitle(tr("Halvane"));
+    applyTabStyle();
+    buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
+    constraintRounds = 0;
+}
+
+ZelDialog::~ZelDialog()
+{
+    tabs.clear();
+    delete optionCollector;
+}
+
+void ZelDialog::applyTabStyle()
+{
+    tabWidget->bar()->setIconSize(QSize(28, 28));
+    QPalette translucent = tabWidget->palette();
+    translucent.setBrush(QPalette::All, QPalette::Window, QBrush(QColor(245, 245, 245, 229)));
+    tabWidget->setPalette(translucent);
+    tabWidget->bar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab {    background-color: rgba(0,0,0,127);   color: rgba(255,255,255, 255);"
+        "   width: 180px;   height: 49px;   padding: 0px;   border: 0px;   margin: 0px;} "
+        "QTabBar::icon{   margin-top: 10px;   margin-bottom: 10px;   margin-left: 7px;   margin-right: 7px;}"
+        "QTabBar::tab:selected{   background-color: rgba(255,60,60,255);   color: rgba(255,255,255, 255);}"
+        "QTabBar::tab:disabled{   width: 0;    height: 0;   margin: 0;   padding: 0;   border: none;}"
+        "QTabBar::scroller {   width: 0px;   padding: 0px;   border: 0px;   margin: 0px;}"));
+    tabWidget->setStyleSheet(QStringLiteral(
+        "QTabWidget::tab-bar {   left: -7px;   border: 0px;   padding: 0px;   margin: 0px;}"
+        "QTabWidget::pane{   position: absolute;   left: -7px; ;}"));
+}
+
+void ZelDialog::updateTabEnabled(Tab *page)
+{
+    tabWidget->setTabEnabled(tabWidget->indexOf(page), page->isSupported());
+}
+
+QSet<QString> ZelDialog::installedPrinterNames()
+{
+    QSet<QString> names;
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests(&dests);
+    for (int i = 0; i < count; ++i)
+        names.insert(QString::fromLatin1(dests[i].name));
+    cupsFreeDests(count, dests);
+    return names;
+}
+
+bool ZelDialog::checkInstalledPrinters()
+{
+    const QSet<QString> installed = installedPrinterNames();
+    if (installed == knownPrinterNames)
+        return false;
+
+    bool selectionLost = true;
+    if (currentOptionStore) {
+        const QSet<QString> vanished = QSet<QString>(knownPrinterNames).subtract(installed);
+        selectionLost = vanished.contains(currentOptionStore->printerName());
+    }
+    printerTab->reloadPrinters();
+    if (selectionLost) {
+        unselectPrinters();
+        QMessageBox box;
+        box.setWindowTitle(tr("Error"));
+        box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
+        box.exec();
+    }
+    return true;
+}
+
+void ZelDialog::storeInstalledOptions()
+{
+    printerTab->storeInstalledOptions();
+}
+
+void ZelDialog::showSettingsApplied()
+{
+    QMessageBox box;
+    box.setWindowTitle(tr("Success"));
+    box.setText(tr("Settings applied."));
+    box.setMinimumSize(100, 100);
+    box.exec();
+}
+
+bool ZelDialog::writeTolpoptions()
+{
+    // The settings file and lpoptions road is built with Apply.
+    return false;
+}
+
+void ZelDialog::setConstraints()
+{
+    // The pass over all pages is built with the constraint engine's pages.
+}
+
+void ZelDialog::toggleColorMode()
+{
+    auto *group = qobject_cast<ZelButtonGroup *>(sender());
+    ZelButtonGroup *basicGroup = generalTab->colorModeGroup();
+    ZelButtonGroup *imagingGroup = imagingTab->colorModeGroup();
+    if (group && group == basicGroup) {
+        if (imagingGroup)
+            imagingGroup->setButton(basicGroup->checkedIndex());
+        imagingTab->clearDialogSettings();
+    } else if (group && group == imagingGroup) {
+        if (basicGroup)
+            basicGroup->setButton(imagingGroup->checkedIndex());
+    } else {
+        imagingTab->clearDialogSettings(1);
+    }
+}
+
+void ZelDialog::accept()
+{
+    slotButtonApply();
+    if (closeAfterApply)
+        close();
+}
+
+void ZelDialog::unselectPrinters()
+{
+    currentOptionStore = nullptr;
+    printerTab->clearOptionWidgets();
+    for (Tab *page : qAsConst(tabs))
+        updateTabEnabled(page);
+}
+
+void ZelDialog::slotButtonApply()
+{
+    // The Apply road and the root-password road are built with Apply.
+    closeAfterApply = true;
+}
+
+void ZelDialog::printerChanged(int row, int collumn, int prev_row, int prev_collumn)
+{
+    Q_UNUSED(collumn)
+    Q_UNUSED(prev_collumn)
+    if (row == prev_row)
+        return;
+
+    QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
+    QPushButton *apply = buttonBox->button(QDialogButtonBox::Apply);
+    saveAsButton->setEnabled(false);
+    profilesButton->setEnabled(false);
+    ok->setEnabled(false);
+    apply->setEnabled(false);
+
+    if (!currentOptionStore) {
+        printerTab->clearConflictMarks();
+        setWindowTitle(tr("Halvane"));
+        checkInstalledPrinters();
+        ok->setEnabled(false);
+        apply->setEnabled(false);
+        return;
+    }
+
+    for (Tab *page : qAsConst(tabs))
+        page->retranslateUi();
+    setWindowTitle(tr("Halvane") + QStringLiteral(" - ") + currentOptionStore->printerName());
+    for (Tab *page : qAsConst(tabs))
+        updateTabEnabled(page);
+
+    changingPrinter = true;
+    profileChanged();
+    changingPrinter = false;
+
+    if (!cfgExists(currentOptionStore->printerName()))
+        writeTolpoptions();
+    setConstraints();
+
+    // OK, Apply and "Save As..." stay as the pass left them: enabling them
+    // here would let a conflicting set be applied right after the change.
+    if (currentOptionStore)
+        profilesButton->setEnabled(true);
+}
+
+void ZelDialog::profileChanged()
+{
+    if (!currentOptionStore)
+        return;
+    currentOptionStore->clearAllMarks();
+    for (int i = 0; i < tabs.size(); ++i) {
+        Tab *page = tabs.at(i);
+        if (page == printerTab) {
+            if (changingPrinter)
+                printerTab->reload();
+            else
+                printerTab->refreshOptionMarks();
+        } else if (tabWidget->isTabEnabled(i)) {
+            page->reload();
+        } else {
+            page->resetUnsupported();
+        }
+    }
+}
+
+void ZelDialog::showEvent(QShowEvent *event)
+{
+    // The button box makes OK the default when it is shown; Return must
+    // press none of the buttons.
+    for (QAbstractButton *button : buttonBox->buttons())
+        qobject_cast<QPushButton *>(button)->setDefault(false);
+    QDialog::showEvent(event);
+}
+
+bool ZelDialog::focusNextPrevChild(bool next)
+{
+    Q_UNUSED(next)
+    return false;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+class AboutDialog;
+class BookletTab;
+class FinishingTab;
+class GeneralTab;
+class ImagingTab;
+class JobTab;
+class OptionCollector;
+class PrinterTab;
+class ProfileDialog;
+class ProfileSaveDialog;
+class PublishingTab;
+class QDialogButtonBox;
+class QPushButton;
+class TPXTab;
+class Tab;
+class UserLoginTab;
+class WatermarkTab;
+class ZelTabWidget;
+
+// The panel's only top-level window: the pages in a column of tabs on the
+// left, the profile buttons and OK, Apply, Cancel and About below.
+class ZelDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ZelDialog(QWidget *parent = nullptr);
+    ~ZelDialog() override;
+
+    // True when the CUPS destinations differed from knownPrinterNames; the
+    // printer table is rebuilt then, and a lost selection is cleared.
+    bool checkInstalledPrinters();
+    void updateTabEnabled(Tab *page);
+    static QSet<QString> installedPrinterNames();
+    void applyTabStyle();
+    void storeInstalledOptions();
+    void showSettingsApplied();
+
+    bool closeAfterApply = false;
+    int constraintRounds = 0;
+    QPushButton *saveAsButton = nullptr;
+    QPushButton *profilesButton = nullptr;
+    ProfileDialog *profileDialog = nullptr;
+    ProfileSaveDialog *profileSaveDialog = nullptr;
+    ZelTabWidget *tabWidget = nullptr;
+    QDialogButtonBox *buttonBox = nullptr;
+    QPushButton *aboutButton = nullptr;
+    AboutDialog *aboutDialog = nullptr;
+    QList<Tab *> tabs;
+    PrinterTab *printerTab = nullptr;
+    GeneralTab *generalTab = nullptr;
+    BookletTab *bookletTab = nullptr;
+    FinishingTab *finishingTab = nullptr;
+    ImagingTab *imagingTab = nullptr;
+    PublishingTab *publishingTab = nullptr;
+    JobTab *jobTab = nullptr;
+    WatermarkTab *watermarkTab = nullptr;
+    UserLoginTab *userLoginTab = nullptr;
+    TPXTab *tpxTab = nullptr;
+    OptionCollector *optionCollector = nullptr;
+    bool changingPrinter = false;
+
+public slots:
+    // True when the settings reached the settings file and lpoptions.
+    bool writeTolpoptions();
+    void setConstraints();
+    void toggleColorMode();
+    void accept() override;
+    void unselectPrinters();
+    void slotButtonApply();
+    void printerChanged(int row, int collumn, int prev_row, int prev_collumn);
+    void profileChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Tab and Backtab move the focus nowhere in this dialog.
+    bool focusNextPrevChild(bool next) override;
+};

@@ -1,0 +1,132 @@
+#!/bin/bash
+# Installs what the panel needs, builds it and starts it.
+#
+# When the machine's CUPS has none of the maker's queues, a private cupsd with
+# a few sample queues is started and the panel pointed at it. The panel
+# refuses root: started as root, this runs it as the unprivileged user
+# halvanetest (created when missing) on the same display. Without a display
+# it starts a virtual one (Xvfb) and says how to look at it.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+run_user=${HALVANE_TEST_USER:-halvanetest}
+
+"$top/scripts/install-deps.sh"
+
+as_root=0
+[ "$(id -u)" = 0 ] && as_root=1
+if [ "$as_root" = 1 ]; then
+  "$top/scripts/prepare-test-user.sh" "$run_user"
+  # The user must reach the program; a clone under /root is out of its reach.
+  if ! runuser -u "$run_user" -- test -r "$top/CMakeLists.txt" 2>/dev/null; then
+    work=/var/tmp/halvane-run-tree
+    echo "The user $run_user cannot reach $top; building a copy in $work"
+    mkdir -p "$work"
+    chmod 755 "$work"
+    tar -C "$top" --exclude=./build -cf - . | tar -C "$work" -xf -
+    chmod -R a+rX "$work"
+    top=$work
+  fi
+fi
+
+cd "$top"
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)"
+[ "$as_root" = 1 ] && chmod -R a+rX build
+panel=$top/build/panel/halvane
+
+cleanup_steps=()
+cleanup() {
+  local i
+  for ((i = ${#cleanup_steps[@]} - 1; i >= 0; i--)); do
+    eval "${cleanup_steps[$i]}" || true
+  done
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# True when a queue of the CUPS the panel would talk to is one of the maker's:
+# its PPD names the maker, one of its filters and "MFG:ZENT".
+has_maker_queue() {
+  local queues
+  queues=$(lpstat -e 2>/dev/null) || return 1
+  [ -n "$queues" ] || return 1
+  # shellcheck disable=SC2086
+  printf '%s\n' "$queues" | python3 -c '
+import os, re, sys, urllib.parse, urllib.request
+server = os.environ.get("CUPS_SERVER", "")
+if not server or server.startswith("/"):
+    server = "localhost:631"
+elif ":" not in server:
+    server += ":631"
+for name in sys.stdin.read().split():
+    url = "http://%s/printers/%s.ppd" % (server, urllib.parse.quote(name, safe=""))
+    try:
+        ppd = urllib.request.urlopen(url, timeout=5).read().decode("latin-1")
+    except Exception:
+        continue
+    if (re.search(r"^\*Manufacturer:\s*\"(Quorvan|RB_ZENT)\"", ppd, re.M)
+            and re.search(r"^\*cupsFilter2?:.*zelfilter_(F|ras_F|pdf_F)", ppd, re.M)
+            and re.search(r"^\*1284DeviceID:.*MFG:ZENT", ppd, re.M)):
+        sys.exit(0)
+sys.exit(1)'
+}
+
+cups_server=${CUPS_SERVER:-}
+if has_maker_queue; then
+  echo "Using the machine's CUPS."
+else
+  cups_dir=$top/build/run-cups
+  echo "The machine's CUPS has none of the maker's queues; starting a private one with sample queues."
+  "$top/tests/harness/private-cups.sh" start "$cups_dir" >/dev/null
+  cleanup_steps+=("'$top/tests/harness/private-cups.sh' stop '$cups_dir'")
+  cups_server=$(sed -n 's/^CUPS_SERVER=//p' "$cups_dir/env")
+  echo "Private CUPS on $cups_server (queues: $(CUPS_SERVER=$cups_server lpstat -e | tr '\n' ' '))"
+fi
+
+# The display, and an X cookie the panel's user may read.
+auth_dir=$(mktemp -d /tmp/halvane-run-XXXXXX)
+cleanup_steps+=("rm -rf '$auth_dir'")
+auth_file=$auth_dir/Xauthority
+display=${DISPLAY:-}
+if [ -z "$display" ]; then
+  number=42
+  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+  display=:$number
+  touch "$auth_file"
+  xauth -q -f "$auth_file" add "$display" . "$(mcookie)"
+  Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp -auth "$auth_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  cleanup_steps+=("kill $xvfb_pid")
+  for _ in $(seq 1 50); do
+    [ -e "/tmp/.X11-unix/X$number" ] && break
+    sleep 0.1
+  done
+  echo "No display (DISPLAY is not set): the panel runs on a virtual display $display, unseen."
+  echo "  Look at it with: XAUTHORITY=$auth_file DISPLAY=$display import -window root shot.png"
+  echo "  (or set DISPLAY to your desktop's display and run this again)."
+else
+  source_auth=${XAUTHORITY:-$HOME/.Xauthority}
+  if [ -r "$source_auth" ]; then
+    xauth -q -f "$source_auth" extract - "$display" | xauth -q -f "$auth_file" merge - || true
+  fi
+  [ -e "$auth_file" ] || touch "$auth_file"
+fi
+chmod 0700 "$auth_dir"
+chmod 0600 "$auth_file"
+
+env_vars=(DISPLAY="$display" XAUTHORITY="$auth_file" LANG="${LANG:-C.UTF-8}")
+[ -n "$cups_server" ] && env_vars+=(CUPS_SERVER="$cups_server")
+[ -n "${LC_ALL:-}" ] && env_vars+=(LC_ALL="$LC_ALL")
+
+echo "Starting the panel; close it to end."
+status=0
+if [ "$as_root" = 1 ]; then
+  chown -R "$run_user" "$auth_dir"
+  home=$(getent passwd "$run_user" | cut -d: -f6)
+  echo "(as the user $run_user: the panel does not run as root)"
+  runuser -u "$run_user" -- env -i "${env_vars[@]}" HOME="$home" USER="$run_user" \
+    LOGNAME="$run_user" PATH=/usr/local/bin:/usr/bin:/bin "$panel" || status=$?
+else
+  env "${env_vars[@]}" "$panel" || status=$?
+fi
+exit "$status"

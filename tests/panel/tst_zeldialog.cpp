@@ -1,0 +1,295 @@
+// The main dialog as it starts: first-run question, the nine pages of which
+// only the printer page is usable without a printer, the buttons, and its
+// reactions to a printer change and to queues that vanish.
+#include "modalhelper.h"
+#include "optionstore.h"
+#include "printertab.h"
+#include "sessionstate.h"
+#include "tab.h"
+#include "userlogintab.h"
+#include "zeldialog.h"
+#include "zeltabwidget.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
+
+int tabWidgetsAlive()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::allWidgets())
+        count += widget->inherits("Tab") ? 1 : 0;
+    return count;
+}
+}
+
+class ZelDialogTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    int userCount = 0;
+    QStringList madeDirs;
+
+    // Points USER at a per-user directory of its own, with or without a
+    // stored data-collection answer.
+    void useFreshUser(bool answered)
+    {
+        const QString user = QStringLiteral("tst-dialog-%1-%2").arg(QCoreApplication::applicationPid()).arg(++userCount);
+        qputenv("USER", user.toLatin1());
+        const QString dir = sharedRoot + user + QLatin1Char('/');
+        madeDirs << dir;
+        if (answered) {
+            QVERIFY(QDir().mkpath(dir));
+            QFile file(dir + QStringLiteral("Settings"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Telemetry=False\n");
+        }
+    }
+
+    static QPushButton *ok(ZelDialog &d) { return d.buttonBox->button(QDialogButtonBox::Ok); }
+    static QPushButton *apply(ZelDialog &d) { return d.buttonBox->button(QDialogButtonBox::Apply); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
+        QVERIFY2(QFileInfo(sharedRoot).isWritable(),
+                 "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
+    }
+
+    void cleanup()
+    {
+        delete currentOptionStore;
+        currentOptionStore = nullptr;
+        knownPrinterNames.clear();
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &dir : qAsConst(madeDirs))
+            QDir(dir).removeRecursively();
+    }
+
+    void firstStartAsksBeforeAnyPageExists()
+    {
+        useFreshUser(false);
+        QString asked;
+        int pagesWhileAsking = -1;
+        onNextModal([&](QWidget *modal) {
+            asked = QString::fromLatin1(modal->metaObject()->className());
+            pagesWhileAsking = tabWidgetsAlive();
+            modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        });
+        ZelDialog dialog;
+        QCOMPARE(asked, QStringLiteral("TelemetryDialog"));
+        QCOMPARE(pagesWhileAsking, 0);
+        QCOMPARE(userDataDir, sharedRoot + QString::fromLatin1(qgetenv("USER")) + QLatin1Char('/'));
+        // Cancelled: nothing stored, so the next start asks again.
+        QVERIFY(!QFile::exists(userDataDir + QStringLiteral("Settings")));
+    }
+
+    void answeredStartAsksNothing()
+    {
+        useFreshUser(true);
+        bool asked = false;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&]() {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                asked = true;
+                modal->close();
+            }
+        });
+        probe.start(20);
+        ZelDialog dialog;
+        QApplication::processEvents();
+        QVERIFY(!asked);
+    }
+
+    void withoutPrinterOnlyThePrinterPageIsUsable()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Halvane"));
+        QCOMPARE(dialog.size(), QSize(800, 735));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+
+        const QStringList titles{"Printer", "Basic", "Layout", "Finishing", "Imaging",
+                                 "Publishing", "Job", "Watermark", "Ondrix"};
+        QCOMPARE(dialog.tabs.size(), titles.size());
+        QCOMPARE(dialog.tabWidget->count(), titles.size());
+        QCOMPARE(dialog.tabWidget->tabPosition(), QTabWidget::West);
+        for (int i = 0; i < titles.size(); ++i) {
+            QCOMPARE(dialog.tabWidget->tabText(i), titles.at(i));
+            QCOMPARE(dialog.tabWidget->widget(i), static_cast<QWidget *>(dialog.tabs.at(i)));
+            QCOMPARE(dialog.tabWidget->isTabEnabled(i), i == 0);
+            QVERIFY2(!dialog.tabWidget->tabIcon(i).isNull(), qPrintable(titles.at(i)));
+            // Disabled tabs take no room on the bar.
+            const QRect rect = dialog.tabWidget->bar()->tabRect(i);
+            QVERIFY2(i == 0 ? rect.height() > 0 : rect.height() == 0, qPrintable(titles.at(i)));
+        }
+        QVERIFY(qobject_cast<PrinterTab *>(dialog.tabs.first()));
+
+        QVERIFY(!ok(dialog)->isEnabled());
+        QVERIFY(!apply(dialog)->isEnabled());
+        QVERIFY(!dialog.saveAsButton->isEnabled());
+        QVERIFY(!dialog.profilesButton->isEnabled());
+        QVERIFY(dialog.aboutButton->isEnabled());
+
+        // Built and kept, but never a page and never painted over the dialog.
+        QVERIFY(dialog.userLoginTab);
+        QCOMPARE(dialog.userLoginTab->parentWidget(), static_cast<QWidget *>(&dialog));
+        QVERIFY(!dialog.tabs.contains(dialog.userLoginTab));
+        QCOMPARE(dialog.tabWidget->indexOf(dialog.userLoginTab), -1);
+        QVERIFY(!dialog.userLoginTab->isVisible());
+    }
+
+    void returnAndTabKeysDoNothing()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // OK and Apply must be usable for Return to matter.
+        ok(dialog)->setEnabled(true);
+        apply(dialog)->setEnabled(true);
+        QWidget *focused = QApplication::focusWidget();
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        QTest::keyClick(&dialog, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Enter);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.closeAfterApply); // Apply did not run either
+    }
+
+    void aboutButtonOpensTheAboutBox()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        dialog.show();
+        QString title;
+        onNextModal([&](QWidget *modal) {
+            title = modal->windowTitle();
+            modal->close();
+        });
+        dialog.aboutButton->click();
+        QCOMPARE(title, QStringLiteral("About"));
+    }
+
+    // A conflicting set must not be appliable right after a printer change:
+    // OK, Apply and "Save As..." are what the constraint pass left them.
+    void printerChangeLeavesOkApplySaveAsToThePass()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        currentOptionStore = new OptionStore;
+        currentOptionStore->setPrinterName(QStringLiteral("Queue1"));
+        QFile cfg(userDataDir + QStringLiteral("Queue1.cfg"));
+        QVERIFY(cfg.open(QIODevice::WriteOnly)); // no first-time lpoptions run
+        cfg.close();
+        optionsConsistent = false;
+        ok(dialog)->setEnabled(true);
+        apply(dialog)->setEnabled(true);
+        dialog.saveAsButton->setEnabled(true);
+
+        dialog.printerChanged(0, 0, -1, -1);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Halvane - Queue1"));
+        QVERIFY(dialog.profilesButton->isEnabled());
+        QCOMPARE(ok(dialog)->isEnabled(), optionsConsistent);
+        QCOMPARE(apply(dialog)->isEnabled(), optionsConsistent);
+        QCOMPARE(dialog.saveAsButton->isEnabled(), optionsConsistent);
+        QVERIFY(!dialog.changingPrinter);
+    }
+
+    void changeWithinTheSameRowDoesNothing()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        currentOptionStore = new OptionStore;
+        currentOptionStore->setPrinterName(QStringLiteral("Queue1"));
+        dialog.profilesButton->setEnabled(true);
+        dialog.printerChanged(2, 1, 2, 0);
+        QVERIFY(dialog.profilesButton->isEnabled());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Halvane"));
+    }
+
+    void changeToNoPrinterDisablesTheButtons()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        for (QPushButton *button : {ok(dialog), apply(dialog), dialog.saveAsButton, dialog.profilesButton})
+            button->setEnabled(true);
+        dialog.setWindowTitle(QStringLiteral("Halvane - Old"));
+        dialog.printerChanged(-1, -1, 0, 0);
+        for (QPushButton *button : {ok(dialog), apply(dialog), dialog.saveAsButton, dialog.profilesButton})
+            QVERIFY(!button->isEnabled());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Halvane"));
+    }
+
+    // CUPS is unreachable in this test, so the installed set is empty.
+    void vanishedQueues_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QStringList>("known");
+        QTest::addColumn<bool>("differs");
+        QTest::addColumn<bool>("lost");
+        QTest::newRow("same lists") << "Queue1" << QStringList{} << false << false;
+        QTest::newRow("selected queue vanished") << "Queue1" << QStringList{"Queue1", "Other"} << true << true;
+        QTest::newRow("another queue vanished") << "Queue1" << QStringList{"Other"} << true << false;
+        QTest::newRow("no printer selected") << QString() << QStringList{"Other"} << true << true;
+    }
+
+    void vanishedQueues()
+    {
+        QFETCH(QString, selected);
+        QFETCH(QStringList, known);
+        QFETCH(bool, differs);
+        QFETCH(bool, lost);
+        useFreshUser(true);
+        ZelDialog dialog;
+        QCOMPARE(ZelDialog::installedPrinterNames(), QSet<QString>());
+        OptionStore *store = nullptr;
+        if (!selected.isEmpty()) {
+            store = new OptionStore;
+            store->setPrinterName(selected);
+            currentOptionStore = store;
+        }
+        knownPrinterNames = QSet<QString>(known.begin(), known.end());
+
+        QStringList boxes;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&]() {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxes << box->windowTitle() + QLatin1Char('|') + box->text();
+                box->close();
+            }
+        });
+        probe.start(20);
+        QCOMPARE(dialog.checkInstalledPrinters(), differs);
+        probe.stop();
+
+        const QStringList expected = lost
+            ? QStringList{"Error|It looks like your installed printers have changed.\nReloading list now."}
+            : QStringList{};
+        QCOMPARE(boxes, expected);
+        QCOMPARE(currentOptionStore == nullptr, lost || !store);
+        if (currentOptionStore == nullptr)
+            delete store; // the dialog drops the pointer only
+    }
+};
+
+QTEST_MAIN(ZelDialogTest)
+#include "tst_zeldialog.moc"
