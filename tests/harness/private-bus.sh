@@ -51,7 +51,6 @@ cat >"$dir/bus.conf" <<CONF
     <allow receive_type="error"/>
     <allow receive_type="signal"/>
     <allow send_destination="org.freedesktop.DBus" send_interface="org.freedesktop.DBus"/>
-    <allow send_destination="org.freedesktop.DBus" send_interface="org.freedesktop.DBus.Introspectable"/>
   </policy>
 $includes</busconfig>
 CONF
