@@ -1,12 +1,13 @@
 #include "catalogue.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QTranslator>
 #include <QtTest>
 
-// The catalogue choice by locale name, and what every compiled-in catalogue
-// must hold for the notifier's texts.
-class tst_catalogues : public QObject
+// The catalogue choice by locale name, what every compiled-in catalogue must
+// hold for the notifier's texts, and the window icon.
+class tst_notifierresources : public QObject
 {
     Q_OBJECT
 
@@ -15,9 +16,10 @@ private slots:
     void choice();
     void contents_data();
     void contents();
+    void windowIcon();
 };
 
-void tst_catalogues::choice_data()
+void tst_notifierresources::choice_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("resource");
@@ -38,7 +40,7 @@ void tst_catalogues::choice_data()
     QTest::newRow("language prefix only") << "deu_DE" << ":/strings/english";
 }
 
-void tst_catalogues::choice()
+void tst_notifierresources::choice()
 {
     QFETCH(QString, locale);
     QFETCH(QString, resource);
@@ -70,7 +72,7 @@ const Text notifierTexts[] = {
 
 } // namespace
 
-void tst_catalogues::contents_data()
+void tst_notifierresources::contents_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<bool>("english");
@@ -79,7 +81,7 @@ void tst_catalogues::contents_data()
                             << (qstrcmp(name, "english") == 0);
 }
 
-void tst_catalogues::contents()
+void tst_notifierresources::contents()
 {
     QFETCH(QString, resource);
     QFETCH(bool, english);
@@ -108,5 +110,13 @@ void tst_catalogues::contents()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_catalogues)
-#include "tst_catalogues.moc"
+void tst_notifierresources::windowIcon()
+{
+    // Named without its suffix, as the notifier names it.
+    const QImage icon(QStringLiteral(":/icons/appicon_rb"));
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.size(), QSize(64, 64));
+}
+
+QTEST_GUILESS_MAIN(tst_notifierresources)
+#include "tst_notifierresources.moc"
