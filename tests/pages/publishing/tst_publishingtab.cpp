@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTranslator>
 #include <QRadioButton>
 
 #include "optionstore.h"
@@ -760,6 +761,29 @@ private slots:
         QCOMPARE(m_page->chkBxCvrBackIn->text(), QString("Inside"));
         QCOMPARE(m_page->cmbBxCvrM->minimumWidth(), 185);
         QCOMPARE(m_page->lnEditPinsPage->minimumWidth(), 185);
+        for (const char *name : {"covermode", "pageinsert", "transparency"}) {
+            const QString path = QStringLiteral(":/icons/") + QLatin1String(name);
+            QVERIFY2(QFile::exists(path) && QFile::exists(path + "-selected"), name);
+        }
+    }
+
+    // The page's own catalogue joins the program's: titles, captions and
+    // the page-list messages come out translated.
+    void germanCatalogue()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/strings/german")));
+        QCoreApplication::installTranslator(&german);
+        m_page->retranslateUi();
+        const QString title = m_page->tabName();
+        const QString caption = m_page->lblTint->text();
+        selectPrinter("publishing-full.ppd", {"ZqPageInsertEnabled=True"});
+        typeList("1");
+        const QString message = m_page->lblPins->toolTip();
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(title, QString("Publizieren"));
+        QCOMPARE(caption, QString("Folien-Zwischenblätter:"));
+        QCOMPARE(message, QString("Sie können nur Seitenzahlen zwischen 2 und 511 eingeben"));
     }
 };
 
