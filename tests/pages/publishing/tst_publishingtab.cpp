@@ -733,8 +733,9 @@ private slots:
         QVERIFY(!marked(m_page->lblTint));
         QVERIFY(!marked(otherCaption));
         QVERIFY(m_dialog->consistent);
-        // The captions come back as they were.
-        QCOMPARE(m_page->lblTint->text().trimmed(), QString("Transparency interleaving:"));
+        // The captions come back exactly as they were, pass after pass.
+        QCOMPARE(m_page->lblTint->text(), QString("Transparency interleaving:"));
+        QCOMPARE(otherCaption->text().endsWith(':'), true);
     }
 
     // Through the widgets the rules keep interleaving and covers apart.
