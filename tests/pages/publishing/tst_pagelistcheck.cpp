@@ -4,6 +4,8 @@
 
 #include "pagelistcheck.h"
 
+Q_DECLARE_METATYPE(PageListCheck::Span)
+
 // Counting the pages of overlapping and huge ranges without expanding them.
 class TestPageListCheck : public QObject
 {
@@ -48,8 +50,6 @@ private slots:
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     }
 };
-
-Q_DECLARE_METATYPE(QList<PageListCheck::Span>)
 
 QTEST_APPLESS_MAIN(TestPageListCheck)
 #include "tst_pagelistcheck.moc"
