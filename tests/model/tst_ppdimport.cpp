@@ -93,9 +93,9 @@ QStringList sorted(QStringList list)
     return list;
 }
 
-kChoice *choiceOf(OptionStore *store, const QString &spec)
+kChoice *choiceOf(OptionStore *store, const QString &entry)
 {
-    const QStringList parts = spec.split('=');
+    const QStringList parts = entry.split('=');
     kOption *option = store->option(parts.value(0));
     return option ? option->choiceByName(parts.value(1)) : nullptr;
 }
