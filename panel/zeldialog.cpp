@@ -1,13 +1,17 @@
 #include "zeldialog.h"
 
 #include "aboutdialog.h"
+#include "appprintsettings.h"
 #include "booklettab.h"
 #include "finishingtab.h"
 #include "generaltab.h"
 #include "imagingtab.h"
 #include "jobtab.h"
+#include "koption.h"
+#include "lpoptionscommand.h"
 #include "optioncollector.h"
 #include "optionstore.h"
+#include "passwordprompt.h"
 #include "printertab.h"
 #include "profiledialog.h"
 #include "profilesavedialog.h"
@@ -230,10 +234,82 @@ void ZelDialog::showSettingsApplied()
     box.exec();
 }
 
+void ZelDialog::showApplyError(const QString &text)
+{
+    QMessageBox box;
+    box.setWindowTitle(tr("Error"));
+    box.setText(text);
+    box.exec();
+}
+
 bool ZelDialog::writeTolpoptions()
 {
-    // The settings file and lpoptions road is built with Apply.
-    return false;
+    if (!currentOptionStore)
+        return false;
+    const QString queueName = currentOptionStore->printerName();
+    if (!installedPrinterNames().contains(queueName)) {
+        showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
+        tabWidget->setCurrentIndex(0);
+        checkInstalledPrinters();
+        return false;
+    }
+
+    const SettingsSnapshot *snapshot = optionCollector->collect();
+    if (!writeProfileFile(userDataDir + queueName + QStringLiteral(".cfg"), *snapshot, true)) {
+        showApplyError(tr("Error: The settings file could not be written."));
+        return false;
+    }
+
+    QStringList keywords;
+    bool ran = false;
+    if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
+        ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
+    if (!ran) {
+        showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
+        tabWidget->setCurrentIndex(0);
+        checkInstalledPrinters();
+        return false;
+    }
+    writeOtherApplicationSettings(*snapshot);
+    return true;
+}
+
+void ZelDialog::writeOtherApplicationSettings(const SettingsSnapshot &snapshot)
+{
+    AppPrintSettings settings(&snapshot);
+    settings.scanHome();
+    settings.apply();
+}
+
+void ZelDialog::applyInstalledOptions()
+{
+    const QHash<QString, QString> options = printerTab->getOptions();
+    QStringList words;
+    // In the order the printer page shows them; anything else after, sorted.
+    QStringList keys;
+    if (currentOptionStore) {
+        for (kOption *option : currentOptionStore->installedOptions()) {
+            if (options.contains(option->keyword()))
+                keys << option->keyword();
+        }
+    }
+    QStringList rest;
+    for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
+        if (!keys.contains(it.key()))
+            rest << it.key();
+    }
+    rest.sort();
+    keys << rest;
+    for (const QString &key : qAsConst(keys))
+        words << key + QLatin1Char('=') + options.value(key);
+    runPasswordPrompt(words);
+}
+
+void ZelDialog::runPasswordPrompt(const QStringList &installableWords)
+{
+    PasswordPrompt prompt(this, installableWords);
+    prompt.setWindowTitle(tr("Password Prompt"));
+    prompt.exec();
 }
 
 void ZelDialog::setConstraints()
@@ -275,8 +351,20 @@ void ZelDialog::unselectPrinters()
 
 void ZelDialog::slotButtonApply()
 {
-    // The Apply road and the root-password road are built with Apply.
     closeAfterApply = true;
+    printerTab->reloadPrinters();
+    if (!currentOptionStore) {
+        QMessageBox box;
+        box.setText(tr("Select a printer."));
+        box.exec();
+        return;
+    }
+    if (printerTab->installedOptionsChanged()) {
+        applyInstalledOptions();
+        return;
+    }
+    if (writeTolpoptions())
+        showSettingsApplied();
 }
 
 void ZelDialog::printerChanged(int row, int collumn, int prev_row, int prev_collumn)
