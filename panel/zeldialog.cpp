@@ -314,7 +314,54 @@ void ZelDialog::runPasswordPrompt(const QStringList &installableWords)
 
 void ZelDialog::setConstraints()
 {
-    // The pass over all pages is built with the constraint engine's pages.
+    if (!currentOptionStore)
+        return;
+
+    for (Tab *page : qAsConst(tabs))
+        page->setHasConflict(false);
+
+    bool moved = false;
+    for (Tab *page : qAsConst(tabs)) {
+        if (page->enableOptions())
+            moved = true;
+    }
+
+    for (Tab *page : qAsConst(tabs)) {
+        if (!page->isSupported())
+            continue;
+        const int index = tabWidget->indexOf(page);
+        page->updateDependentControls();
+        page->clearConflictMarks();
+        tabWidget->setTabIcon(index, page->icon());
+        page->markCustomConstraints();
+        if (page->hasConflict())
+            tabWidget->setTabIcon(index, page->constraintIcon());
+    }
+
+    bool consistent = true;
+    for (Tab *page : qAsConst(tabs)) {
+        if (page->hasConflict())
+            consistent = false;
+    }
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(consistent);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(consistent);
+    optionsConsistent = consistent;
+    saveAsButton->setEnabled(consistent);
+
+    if (moved) {
+        // A page moved a selection off a blocked choice: that may block
+        // others, so go again, at most ten times per change.
+        const int rounds = constraintRounds;
+        constraintRounds = rounds + 1;
+        if (rounds <= 9)
+            setConstraints();
+        else
+            constraintRounds = 0;
+    } else {
+        constraintRounds = 0;
+    }
+
+    checkInstalledPrinters();
 }
 
 void ZelDialog::toggleColorMode()
