@@ -16,6 +16,7 @@
 #include "profiledialog.h"
 #include "profilesavedialog.h"
 #include "publishingtab.h"
+#include "retiredstore.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
 #include "tab.h"
@@ -193,7 +194,7 @@ QSet<QString> ZelDialog::installedPrinterNames()
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests(&dests);
     for (int i = 0; i < count; ++i)
-        names.insert(QString::fromLatin1(dests[i].name));
+        names.insert(QString::fromUtf8(dests[i].name)); // as the printer page lists them
     cupsFreeDests(count, dests);
     return names;
 }
@@ -390,6 +391,9 @@ void ZelDialog::accept()
 
 void ZelDialog::unselectPrinters()
 {
+    // Freed once control is back in the event loop: the pass that found the
+    // printer gone still runs.
+    RetiredStore::release(currentOptionStore);
     currentOptionStore = nullptr;
     printerTab->clearOptionWidgets();
     for (Tab *page : qAsConst(tabs))
