@@ -4,6 +4,8 @@
 // must run as root with the queue and the words exactly as given, and a
 // wrong password must end in "Could not authorize.".
 #include "boxrecorder.h"
+#include "modalhelper.h"
+#include "printertab.h"
 #include "commandstandin.h"
 #include "comboboxex.h"
 #include "optionstore.h"
@@ -12,8 +14,10 @@
 #include "sessionstate.h"
 #include "zeldialog.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +27,9 @@ namespace {
 const QString passwordFile = QStringLiteral("/etc/halvane-test/password");
 const QString writerRecord = QStringLiteral("/var/tmp/halvane-zelPPDWrite_F.record");
 const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
+// A queue of the maker with one installable option, added for these tests;
+// its name holds characters a shell would act on.
+const QString rootRoadQueue = QStringLiteral("Root$Road`id`");
 
 QString readPassword()
 {
@@ -84,6 +91,11 @@ private slots:
         QVERIFY2(QFileInfo(QStringLiteral("/usr/local/bin/zelPPDWrite_F")).isExecutable(),
                  "the writer stand-in is missing: run scripts/prepare-test-user.sh as root");
         savedHome = qgetenv("HOME");
+        if (!qEnvironmentVariableIsEmpty("CUPS_SERVER")) {
+            const ProcessResult added = ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"),
+                {"-p", rootRoadQueue, "-E", "-v", "file:/dev/null", "-P", QStringLiteral(HALVANE_FIXTURES "/apply-keywords.ppd")});
+            QVERIFY2(added.succeeded(), added.standardError.constData());
+        }
     }
 
     void cleanup()
@@ -96,6 +108,7 @@ private slots:
 
     void cleanupTestCase()
     {
+        ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"), {"-x", rootRoadQueue});
         for (const QString &dir : qAsConst(madeDirs))
             QDir(dir).removeRecursively();
     }
@@ -268,6 +281,93 @@ private slots:
         QCOMPARE(readRecord(writerRecord, 1), QStringList({queue, token}));
         QVERIFY(QFileInfo::exists(userDataDir + queue + QStringLiteral(".cfg")));
         QVERIFY(!sudoHasCachedCredentials());
+    }
+
+    // Apply and OK on the main dialog with a changed installable option:
+    // the prompt takes over; OK closes the panel only after a good root write.
+    void installableOptionsThroughOk_data()
+    {
+        QTest::addColumn<QString>("answer");  // what the user does in the prompt
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("right password") << "right" << QStringList{"Success|Settings applied."} << true << true;
+        QTest::newRow("wrong password") << "wrong" << QStringList{"Error|Could not authorize."} << false << false;
+        QTest::newRow("cancelled") << "cancel" << QStringList() << false << false;
+    }
+
+    void installableOptionsThroughOk()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, closed);
+        QFETCH(bool, written);
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        useFreshUser();
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        ZelDialog dialog;
+        dialog.show();
+        auto *table = dialog.printerTab->findChild<QTableWidget *>();
+        QVERIFY(table);
+        int row = -1;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            if (table->item(r, 0) && table->item(r, 0)->text() == rootRoadQueue)
+                row = r;
+        }
+        QVERIFY2(row >= 0, "the added queue is not listed");
+        {
+            // The first selection of a queue without settings file applies at once.
+            BoxRecorder first;
+            table->setCurrentCell(row, 0);
+            QVERIFY(first.boxes.isEmpty());
+        }
+        QVERIFY(currentOptionStore);
+        QCOMPARE(currentOptionStore->printerName(), rootRoadQueue);
+        QVERIFY(QFileInfo::exists(userDataDir + rootRoadQueue + QStringLiteral(".cfg")));
+        QFile::remove(userDataDir + rootRoadQueue + QStringLiteral(".cfg"));
+
+        QCheckBox *tray = nullptr;
+        for (QCheckBox *box : dialog.printerTab->findChildren<QCheckBox *>()) {
+            if (box->accessibleName() == QLatin1String("chkBxOption17"))
+                tray = box;
+        }
+        QVERIFY(tray);
+        tray->setChecked(!tray->isChecked());
+        QVERIFY(dialog.printerTab->installedOptionsChanged());
+        const QString word = QStringLiteral("Option17=") + (tray->isChecked() ? "True" : "False");
+
+        QString promptTitle;
+        onNextModal([&](QWidget *modal) {
+            auto *prompt = qobject_cast<PasswordPrompt *>(modal);
+            if (!prompt) {
+                modal->close();
+                return;
+            }
+            promptTitle = prompt->windowTitle();
+            if (answer == QLatin1String("cancel")) {
+                prompt->reject();
+                return;
+            }
+            prompt->passwordEdit->setText(answer == QLatin1String("right") ? password : password + QStringLiteral("x"));
+            prompt->okButton->click();
+        }, &dialog);
+        BoxRecorder recorder;
+        // Another run's record must not pass for this one's.
+        const QStringList before = readRecord(writerRecord, 1);
+        dialog.accept();
+        QCOMPARE(promptTitle, QStringLiteral("Password Prompt"));
+        QCOMPARE(recorder.boxes, boxes);
+        QCOMPARE(!dialog.isVisible(), closed);
+        QCOMPARE(dialog.printerTab->installedOptionsChanged(), !written);
+        // The settings file and lpoptions follow only a good root write.
+        QCOMPARE(QFileInfo::exists(userDataDir + rootRoadQueue + QStringLiteral(".cfg")), written);
+        if (written) {
+            QCOMPARE(recordedUid(), QStringLiteral("0"));
+            QCOMPARE(readRecord(writerRecord, 1), QStringList({rootRoadQueue, word}));
+        } else {
+            QCOMPARE(readRecord(writerRecord, 1), before);
+        }
     }
 };
 
