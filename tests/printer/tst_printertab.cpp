@@ -348,6 +348,16 @@ private slots:
         QVERIFY(page()->installedOptionsChanged());
         QVERIFY(!rootWarning()->isHidden());
 
+        // A loaded profile unmarks everything; the page marks its widgets'
+        // values again without reloading them.
+        trays->setCurrentIndex(trays->findText(QStringLiteral("Two Trays")));
+        QVERIFY(tray4->isConstrained());
+        dialog->profileChanged();
+        QCOMPARE(trays->currentText(), QStringLiteral("Two Trays"));
+        QCOMPARE(currentOptionStore->option(QStringLiteral("Option8"))->markedChoice()->name(), QStringLiteral("Two"));
+        QVERIFY(tray4->isConstrained());
+        QVERIFY(page()->installedOptionsChanged());
+
         // A root write stores them: the new values count as unchanged.
         dialog->storeInstalledOptions();
         QVERIFY(rootWarning()->isHidden());
