@@ -18,10 +18,7 @@
 
 #include <cups/ppd.h>
 
-#if __has_include("ppdimport.h")
 #include "ppdimport.h"
-#define HALVANE_PAGE_TEST_IMPORT 1
-#endif
 
 namespace pagefixture {
 
@@ -70,50 +67,6 @@ inline QString writeVariant(const QTemporaryDir &dir, const QString &fixture, co
     return path;
 }
 
-#ifndef HALVANE_PAGE_TEST_IMPORT
-// Until the PPD import is part of the build: the PPD's options with their
-// defaults marked and its pairwise rules, then the program's finishing mode
-// options with their rule between the two fold modes.
-inline void importForTest(ppd_file_t *ppd, OptionStore *store)
-{
-    for (int g = 0; g < ppd->num_groups; ++g) {
-        const ppd_group_t &group = ppd->groups[g];
-        for (int o = 0; o < group.num_options; ++o) {
-            const ppd_option_t &source = group.options[o];
-            auto *option = new kOption(QString::fromLatin1(source.keyword), QString::fromLatin1(source.text));
-            option->setFromPpd(true);
-            for (int c = 0; c < source.num_choices; ++c)
-                option->addChoice(QString::fromLatin1(source.choices[c].choice), QString::fromLatin1(source.choices[c].text));
-            option->setDefault(option->choiceByName(QString::fromLatin1(source.defchoice)));
-            store->addOption(option);
-        }
-    }
-    for (int i = 0; i < ppd->num_consts; ++i) {
-        const ppd_const_t &rule = ppd->consts[i];
-        store->addConstraint(QString::fromLatin1(rule.option1), QString::fromLatin1(rule.choice1),
-                             QString::fromLatin1(rule.option2), QString::fromLatin1(rule.choice2));
-    }
-    for (kOption *option : store->options())
-        option->select(option->defaultChoice());
-    const auto addMode = [store](const char *keyword, const char *text) {
-        auto *option = new kOption(QString::fromLatin1(keyword), QString::fromLatin1(text));
-        option->addChoice(QStringLiteral("False"), QStringLiteral("False"));
-        option->addChoice(QStringLiteral("True"), QStringLiteral("True"));
-        option->setLevel(6);
-        store->addOption(option);
-    };
-    if (store->option(QStringLiteral("FldA"))) {
-        addMode("cBiFld", "Bi-fold Mode");
-        addMode("cTriFld", "Tri-fold Mode");
-        store->addConstraint(QStringLiteral("cTriFld"), QStringLiteral("True"), QStringLiteral("cBiFld"), QStringLiteral("True"));
-    }
-    if (store->option(QStringLiteral("Pnch")))
-        addMode("cHole", "Punch Mode");
-    if (store->option(QStringLiteral("Stpl")))
-        addMode("cStpl", "Staple Mode");
-}
-#endif
-
 // A new store for the queue "PageQueue" from a PPD file.
 inline OptionStore *storeFromPpd(const QString &path)
 {
@@ -122,11 +75,7 @@ inline OptionStore *storeFromPpd(const QString &path)
         qFatal("cannot open PPD %s", qPrintable(path));
     auto *store = new OptionStore;
     store->setPrinterName(QStringLiteral("PageQueue"));
-#ifdef HALVANE_PAGE_TEST_IMPORT
     importPpd(ppd, store);
-#else
-    importForTest(ppd, store);
-#endif
     ppdClose(ppd);
     return store;
 }
