@@ -6,6 +6,7 @@
 
 #include "booklettab.h"
 #include "generaltab.h"
+#include "publishingtab.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -165,6 +166,38 @@ private slots:
         booklet->markCustomConstraints();
         QVERIFY(!booklet->hasConflict());
         QCOMPARE(booklet->getOptions().value("ZVBooklet"), QStringLiteral("Left"));
+    }
+
+    // The program's rule: a booklet binding leaves no cover mode.
+    void bindingGreysThePublishingCover_data()
+    {
+        QTest::addColumn<int>("binding");
+        QTest::addColumn<bool>("coverFree");
+        QTest::newRow("off") << 0 << true;
+        QTest::newRow("left") << 1 << false;
+        QTest::newRow("right") << 2 << false;
+    }
+
+    void bindingGreysThePublishingCover()
+    {
+        QFETCH(int, binding);
+        QFETCH(bool, coverFree);
+        useStore(storeFromPpd(fixturePath(layout)), m_dir);
+        currentOptionStore->selectChoice("Duplex", "DuplexNoTumble");
+        BookletTab booklet;
+        PublishingTab publishing;
+        booklet.reload();
+        publishing.reload();
+        QVERIFY(publishing.isSupported());
+        QVERIFY(publishing.chkButCvr->isEnabled());
+        publishing.chkButCvr->setChecked(true);
+        QCOMPARE(markedName("cCovBut"), QStringLiteral("True"));
+
+        booklet.bookletGroup->button(binding)->click();
+        publishing.enableOptions();
+        QCOMPARE(publishing.chkButCvr->isEnabled(), coverFree);
+        QCOMPARE(publishing.chkButCvr->isChecked(), coverFree);
+        QCOMPARE(markedName("cCovBut"), coverFree ? QStringLiteral("True") : QStringLiteral("False"));
     }
 
     void foldBoxMarksTrueAndFalse()
