@@ -440,6 +440,9 @@ void ZelDialog::printerChanged(int row, int collumn, int prev_row, int prev_coll
 
     if (!currentOptionStore) {
         printerTab->clearConflictMarks();
+        // The pages of the previous queue must not stay usable without a store.
+        for (Tab *page : qAsConst(tabs))
+            updateTabEnabled(page);
         setWindowTitle(tr("Halvane"));
         checkInstalledPrinters();
         ok->setEnabled(false);
