@@ -15,10 +15,6 @@ const QString noneName = QStringLiteral("None");
 const QString foldKeyword = QStringLiteral("FldA");
 const QString bifold = QStringLiteral("Bifold");
 const QString trifold = QStringLiteral("Trifold");
-const QString errorImage = QStringLiteral("<img src=':/icons/error'> ");
-// The whole mark as the base class appends it; taken out first so that no
-// blank is left behind by each pass.
-const QString errorMark = QStringLiteral(" <img src=':/icons/error'> ");
 
 ComboBoxEx *newComboBox(QWidget *parent, const QString &accessibleName, int width = 0)
 {
@@ -52,13 +48,6 @@ QFrame *newLine(QFrame::Shape shape)
     return line;
 }
 
-void removeMark(QLabel *label)
-{
-    QString text = label->text();
-    text.remove(errorMark);
-    text.remove(errorImage);
-    label->setText(text);
-}
 }
 
 FinishingTab::FinishingTab(QWidget *dialog)
@@ -423,6 +412,6 @@ QHash<QString, QString> FinishingTab::getOptions()
 void FinishingTab::clearConflictMarks()
 {
     Tab::clearConflictMarks();
-    removeMark(triFoldLabel);
-    removeMark(biFoldLabel);
+    removeErrorMark(triFoldLabel);
+    removeErrorMark(biFoldLabel);
 }
