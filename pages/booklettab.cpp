@@ -66,11 +66,5 @@ QIcon BookletTab::constraintIcon()
 
 bool BookletTab::isSupported()
 {
-    if (!currentOptionStore)
-        return false;
-    for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
-        if (currentOptionStore->option(it.key()))
-            return true;
-    }
-    return false;
+    return storeHasBoundOption();
 }

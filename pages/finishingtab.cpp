@@ -215,13 +215,7 @@ QIcon FinishingTab::constraintIcon()
 
 bool FinishingTab::isSupported()
 {
-    if (!currentOptionStore)
-        return false;
-    for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
-        if (currentOptionStore->option(it.key()))
-            return true;
-    }
-    return false;
+    return storeHasBoundOption();
 }
 
 bool FinishingTab::hasConflict()

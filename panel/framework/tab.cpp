@@ -767,6 +767,17 @@ void Tab::clearConflictMarks()
     }
 }
 
+bool Tab::storeHasBoundOption() const
+{
+    if (!currentOptionStore)
+        return false;
+    for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
+        if (currentOptionStore->option(it.key()))
+            return true;
+    }
+    return false;
+}
+
 void Tab::removeErrorMark(QLabel *label)
 {
     QString text = label->text();

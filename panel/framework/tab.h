@@ -103,6 +103,8 @@ public:
     QHash<QString, QString> options;
 
 protected:
+    // True when the current store holds an option this page registered a widget for.
+    bool storeHasBoundOption() const;
     // Takes a caption's error mark off, with the blank it was appended with.
     static void removeErrorMark(QLabel *label);
     // The stored value of an option in the active settings file, null when
