@@ -14,6 +14,14 @@
 #include "sessionstate.h"
 #include "tab.h"
 
+// Once the PPD import is part of the build the stores come from the fixture
+// PPDs through it; until then from the same options built by hand.
+#if __has_include("ppdimport.h")
+#include "ppdimport.h"
+#include <cups/ppd.h>
+#define HALVANE_TEST_IMPORT 1
+#endif
+
 // Stands in for the main dialog: only its setConstraints() slot matters here.
 class PassRecorder : public QWidget
 {
@@ -103,7 +111,7 @@ public:
         stapleCaption = new QLabel(QStringLiteral("Position"), this);
         staple->addDependent(stapleLocation, QStringLiteral("None"));
         staple->addDependent(stapleCaption, QStringLiteral("no_default"));
-        optionWidgets.insert("cStpl", staple);
+        optionWidgets.insert("StapleMode", staple);
         optionWidgets.insert("StapleLocation", stapleLocation);
         labelWidgets.insert("StapleLocation", stapleCaption);
         checkBoxButtons.append(staple);
@@ -159,28 +167,43 @@ class TestTab : public QObject
     PassRecorder *m_dialog = nullptr;
     TestPage *m_page = nullptr;
 
-    // Every option the test page binds, except InputSlot, plus "Blocker",
-    // whose choice "On" blocks what a test ties to it.
-    OptionStore *buildStore(const QStringList &omit = {}, const QStringList &noDefault = {})
+    // The options of framework-page.ppd, or of framework-reduced.ppd (no
+    // PageSize, Collate, Booklet or StapleMode; Duplex without default).
+    // Option17 has the strongest level; tests tie what they block to its "On".
+    OptionStore *buildStore(bool reduced = false)
     {
+#ifdef HALVANE_TEST_IMPORT
+        const QByteArray path = QByteArray(HALVANE_FIXTURES) + (reduced ? "/framework-reduced.ppd" : "/framework-page.ppd");
+        ppd_file_t *ppd = ppdOpenFile(path.constData());
+        if (!ppd)
+            qFatal("cannot open %s", path.constData());
+        auto *imported = new OptionStore;
+        imported->setPrinterName("TestQueue");
+        importPpd(ppd, imported);
+        ppdClose(ppd);
+        return imported;
+#endif
         auto *store = new OptionStore;
         store->setPrinterName("TestQueue");
-        auto add = [&](const QString &keyword, const QString &text,
-                       const QList<QPair<QString, QString>> &choices, const QString &def) {
-            if (!omit.contains(keyword))
-                addOption(store, keyword, text, choices, noDefault.contains(keyword) ? QString() : def);
-        };
-        add("PageSize", "Page Size", {{"A4", "A4"}, {"Letter", "Letter"}, {"Legal", "Legal"}}, "A4");
-        add("Booklet", "Booklet", falseTrue, "False");
-        add("Collate", "Collate", falseTrue, "True");
-        add("Duplex", "Two-sided", {{"None", "Off"}, {"DuplexNoTumble", "Long edge"}, {"DuplexTumble", "Short edge"}}, "None");
-        add("cStpl", "Staple", falseTrue, "False");
-        add("StapleLocation", "Staple position", {{"None", "None"}, {"Left", "Left"}, {"Right", "Right"}}, "None");
-        add("CaHueMaster", "Hue", {{"0", "0"}, {"30", "30"}, {"-20", "-20"}}, "0");
-        add("Brightness", "Brightness", {{"0", "0"}, {"3", "3.0"}, {"-2", "-2.0"}}, "0");
-        add("Mirror", "Mirror", falseTrue, "False");
-        addOption(store, "Blocker", "Blocker", {{"Off", "Off"}, {"On", "On"}}, "Off");
-        store->option("Blocker")->setLevel(0);
+        if (!reduced) {
+            addOption(store, "PageSize", "Page Size", {{"A4", "A4"}, {"Letter", "Letter"}, {"Legal", "Legal"}}, "A4");
+            addOption(store, "Booklet", "Booklet", falseTrue, "False");
+            addOption(store, "Collate", "Collate", falseTrue, "True");
+        }
+        addOption(store, "Duplex", "Two-sided",
+                  {{"None", "Off"}, {"DuplexNoTumble", "Long edge"}, {"DuplexTumble", "Short edge"}},
+                  reduced ? "Maybe" : "None");
+        if (!reduced)
+            addOption(store, "StapleMode", "Staple", falseTrue, "False");
+        addOption(store, "StapleLocation", "Staple position", {{"None", "None"}, {"Left", "Left"}, {"Right", "Right"}}, "None");
+        addOption(store, "CaHueMaster", "Hue", {{"0", "0"}, {"30", "30"}, {"-20", "-20"}}, "0");
+        addOption(store, "Brightness", "Brightness", {{"0", "0"}, {"3", "3.0"}, {"-2", "-2.0"}}, "0");
+        addOption(store, "Mirror", "Mirror", falseTrue, "False");
+        addOption(store, "Option17", "Blocker", {{"Off", "Off"}, {"On", "On"}}, "Off");
+        store->option("Option17")->setLevel(0);
+        const QList<kOption *> all = store->options();
+        for (kOption *option : all)
+            option->select(option->defaultChoice());
         return store;
     }
 
@@ -201,8 +224,8 @@ class TestTab : public QObject
     void block(const QString &keyword, const QStringList &choiceNames)
     {
         for (const QString &name : choiceNames)
-            m_store->addConstraint("Blocker", "On", keyword, name);
-        m_store->selectChoice("Blocker", "On");
+            m_store->addConstraint("Option17", "On", keyword, name);
+        m_store->selectChoice("Option17", "On");
     }
 
     QString marked(const QString &keyword) const
@@ -215,6 +238,24 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+#ifdef HALVANE_TEST_IMPORT
+        qInfo("stores imported from the fixture PPDs");
+#else
+        qInfo("stores built by hand after the fixture PPDs");
+#endif
+    }
+
+    // The store has what the test page binds, whichever way it was made.
+    void storeMatchesTheFixture()
+    {
+        QCOMPARE(m_store->option("Duplex")->choiceCount(), 3);
+        QCOMPARE(m_store->option("Brightness")->choiceByName("3")->text(), QString("3.0"));
+        QCOMPARE(m_store->option("Option17")->level(), 0);
+        QCOMPARE(marked("Collate"), QString("True"));
+        QVERIFY(!m_store->option("InputSlot"));
+        useStore(buildStore(true));
+        QVERIFY(!m_store->option("PageSize"));
+        QVERIFY(!m_store->option("Duplex")->defaultChoice());
     }
 
     void init()
@@ -258,8 +299,8 @@ private slots:
         QTest::newRow("group, default") << "Collate" << QStringList() << "True";
         QTest::newRow("group, stored") << "Collate" << QStringList{"Collate=False"} << "False";
         QTest::newRow("group, no such choice") << "Collate" << QStringList{"Collate=Maybe"} << "True";
-        QTest::newRow("check-box button, stored") << "cStpl" << QStringList{"cStpl=True"} << "True";
-        QTest::newRow("check-box button, default") << "cStpl" << QStringList() << "False";
+        QTest::newRow("check-box button, stored") << "StapleMode" << QStringList{"StapleMode=True"} << "True";
+        QTest::newRow("check-box button, default") << "StapleMode" << QStringList() << "False";
     }
     void valueSetters()
     {
@@ -307,7 +348,7 @@ private slots:
     {
         m_page->reload();
         m_page->booklet->setChecked(true);
-        useStore(buildStore({"PageSize", "Collate", "Booklet", "cStpl"}));
+        useStore(buildStore(true));
         m_page->reload();
         QCOMPARE(m_page->pageSize->count(), 0);
         QVERIFY(!m_page->pageSize->isEnabled());
@@ -318,7 +359,7 @@ private slots:
         QVERIFY(!m_page->booklet->isEnabled());
         QVERIFY(!m_page->booklet->isChecked());
         const QHash<QString, QString> options = m_page->getOptions();
-        for (const char *keyword : {"PageSize", "Collate", "Booklet", "cStpl", "InputSlot", "JobName"})
+        for (const char *keyword : {"PageSize", "Collate", "Booklet", "StapleMode", "InputSlot", "JobName"})
             QVERIFY2(!options.contains(keyword), keyword);
         QCOMPARE(m_page->getOptions(), m_page->options);
         QVERIFY(m_page->getExtraOptions().isEmpty());
@@ -331,15 +372,15 @@ private slots:
     // follows in reload hands it back to the user, who may pick a choice.
     void groupWithoutDefault()
     {
-        useStore(buildStore({}, {"Collate"}));
-        m_page->setButtonGroupValue(m_page->collate, m_store->option("Collate"));
-        QVERIFY(!m_page->collate->isEnabled());
-        QCOMPARE(m_page->collate->captionLabel()->palette().color(QPalette::WindowText), QColor("#9f9e9e"));
-        QCOMPARE(m_page->collate->checkedIndex(), -1);
+        useStore(buildStore(true));
+        m_page->setButtonGroupValue(m_page->duplex, m_store->option("Duplex"));
+        QVERIFY(!m_page->duplex->isEnabled());
+        QCOMPARE(m_page->duplex->captionLabel()->palette().color(QPalette::WindowText), QColor("#9f9e9e"));
+        QCOMPARE(m_page->duplex->checkedIndex(), -1);
         m_page->reload();
-        QVERIFY(m_page->collate->isEnabled());
-        QCOMPARE(marked("Collate"), QString());
-        QVERIFY(!m_page->getOptions().contains("Collate"));
+        QVERIFY(m_page->duplex->isEnabled());
+        QCOMPARE(marked("Duplex"), QString());
+        QVERIFY(!m_page->getOptions().contains("Duplex"));
     }
 
     void noStoreIsHarmless()
@@ -361,7 +402,7 @@ private slots:
 
     void uncheckedButtonStandsForItsDependentValue()
     {
-        writeSettings({"cStpl=False", "StapleLocation=Right"});
+        writeSettings({"StapleMode=False", "StapleLocation=Right"});
         m_page->reload();
         // initDependents took "None" out of the combo box ...
         QCOMPARE(m_page->stapleLocation->findText("None"), -1);
@@ -376,9 +417,9 @@ private slots:
         QVERIFY(m_page->stapleLocation->isEnabled());
         QCOMPARE(marked("StapleLocation"), m_page->widgetValue(m_page->stapleLocation,
                                                                m_store->option("StapleLocation")));
-        QCOMPARE(m_page->getOptions().value("cStpl"), QString("True"));
+        QCOMPARE(m_page->getOptions().value("StapleMode"), QString("True"));
         // Dependents first, then the page's marking, each followed by a pass.
-        QCOMPARE(m_page->log, QStringList({"mark:StapleLocation", "pass", "mark:cStpl", "pass"}));
+        QCOMPARE(m_page->log, QStringList({"mark:StapleLocation", "pass", "mark:StapleMode", "pass"}));
     }
 
     void sliderTexts_data()
@@ -487,7 +528,7 @@ private slots:
                                          "mark:Collate", "pass"}));
         page->log.clear();
         page->staple->setChecked(true);
-        QCOMPARE(page->log, QStringList({"mark:StapleLocation", "pass", "mark:cStpl", "pass"}));
+        QCOMPARE(page->log, QStringList({"mark:StapleLocation", "pass", "mark:StapleMode", "pass"}));
     }
 
     void pageWithoutDialogMarksOnly()
@@ -554,7 +595,7 @@ private slots:
         QVERIFY(!m_page->pageSize->signalsBlocked());
 
         // Freed again: exactly selectable and enabled, normal colour.
-        m_store->selectChoice("Blocker", "Off");
+        m_store->selectChoice("Option17", "Off");
         m_page->enableOptions();
         for (int row = 0; row < 3; ++row) {
             QCOMPARE(model->item(row)->flags(), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -607,9 +648,9 @@ private slots:
         QTest::newRow("box, True blocked while unchecked") << "Booklet" << false << "True" << false << false << "False" << false;
         QTest::newRow("box, False blocked while unchecked") << "Booklet" << false << "False" << true << false << "True" << true;
         QTest::newRow("box, nothing blocked") << "Booklet" << true << "" << true << true << "True" << false;
-        QTest::newRow("button, True blocked while checked") << "cStpl" << true << "True" << false << false << "False" << true;
-        QTest::newRow("button, False blocked while unchecked") << "cStpl" << false << "False" << true << false << "True" << true;
-        QTest::newRow("button, nothing blocked") << "cStpl" << false << "" << false << true << "False" << false;
+        QTest::newRow("button, True blocked while checked") << "StapleMode" << true << "True" << false << false << "False" << true;
+        QTest::newRow("button, False blocked while unchecked") << "StapleMode" << false << "False" << true << false << "True" << true;
+        QTest::newRow("button, nothing blocked") << "StapleMode" << false << "" << false << true << "False" << false;
     }
     void checkBoxGreying()
     {
@@ -639,12 +680,12 @@ private slots:
 
     void checkBoxButtonGreyedDuringReload()
     {
-        writeSettings({"cStpl=True"});
-        block("cStpl", {"True"});
+        writeSettings({"StapleMode=True"});
+        block("StapleMode", {"True"});
         m_page->reload();
         QVERIFY(!m_page->staple->isChecked());
         QVERIFY(!m_page->staple->isEnabled());
-        QCOMPARE(marked("cStpl"), QString("False"));
+        QCOMPARE(marked("StapleMode"), QString("False"));
         QVERIFY(!m_page->log.contains("pass"));
     }
 
@@ -757,7 +798,7 @@ private slots:
         QTest::newRow("label caption") << "PageSize" << true;
         QTest::newRow("check box") << "Booklet" << true;
         QTest::newRow("button group") << "Collate" << true;
-        QTest::newRow("check-box button") << "cStpl" << true;
+        QTest::newRow("check-box button") << "StapleMode" << true;
         QTest::newRow("not registered") << "Nothing" << false;
         QTest::newRow("line edit") << "JobName" << false;
     }
