@@ -51,7 +51,13 @@ double toNumber(const QString &text)
 
 const QStringList &adjustmentDialog::adjustmentKeys()
 {
-    static const QStringList keys = QStringList{masterKey} + singleHueKeys + fixedKeys + balanceKeys;
+    // Literal, not built from the lists above: callers may run before those
+    // are initialised.
+    static const QStringList keys = {
+        QStringLiteral("CaHueMaster"), QStringLiteral("CaHr"), QStringLiteral("CaHy"), QStringLiteral("CaHg"),
+        QStringLiteral("CaHc"),        QStringLiteral("CaHb"), QStringLiteral("CaHm"), QStringLiteral("Cast"),
+        QStringLiteral("Cabt"),        QStringLiteral("Cact"), QStringLiteral("CaCR"), QStringLiteral("CaMG"),
+        QStringLiteral("CaYB")};
     return keys;
 }
 
