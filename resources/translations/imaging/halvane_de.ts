@@ -4,10 +4,6 @@
 <context>
     <name>ImagingTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
         <source>Print quality</source>
         <translation>Druckqualität</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>ImagingTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Imaging</translation>
-    </message>
-    <message>
         <source>Print quality</source>
         <translation>Print quality</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>ImagingTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Imagen</translation>
-    </message>
-    <message>
         <source>Print quality</source>
         <translation>Calidad de impresión</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>ImagingTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Image</translation>
-    </message>
-    <message>
         <source>Print quality</source>
         <translation>Qualité d&apos;impression</translation>
     </message>

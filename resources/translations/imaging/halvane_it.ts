@@ -4,10 +4,6 @@
 <context>
     <name>ImagingTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Immagine</translation>
-    </message>
-    <message>
         <source>Print quality</source>
         <translation>Qualità di stampa</translation>
     </message>

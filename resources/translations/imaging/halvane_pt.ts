@@ -4,10 +4,6 @@
 <context>
     <name>ImagingTab</name>
     <message>
-        <source>Imaging</source>
-        <translation>Imagem</translation>
-    </message>
-    <message>
         <source>Print quality</source>
         <translation>Qualidade de impressão</translation>
     </message>
