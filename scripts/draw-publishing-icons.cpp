@@ -1,0 +1,104 @@
+// Draws the Publishing page's section-button icons into resources/halvane/icons/
+// in the framework's style: flat rounded tiles, dark grey glyphs on light
+// grey, and a "-selected" twin in white on the accent blue.
+// Built and run by draw-publishing-icons.sh; the PNGs are committed.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace {
+const QColor accent(0x2a, 0x82, 0xda);
+const QColor tile(0xe4, 0xe6, 0xe9);
+const QColor glyph(0x4a, 0x50, 0x58);
+
+using Glyph = std::function<void(QPainter &, const QColor &ink, const QColor &paper)>;
+
+QString outDir;
+
+void buttonIcon(const QString &name, const Glyph &draw)
+{
+    for (bool selected : {false, true}) {
+        QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(2, 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(selected ? accent : tile);
+        p.drawRoundedRect(QRectF(1, 1, 48, 48), 8, 8);
+        draw(p, selected ? Qt::white : glyph, selected ? accent : tile);
+        p.end();
+        image.save(outDir + QLatin1Char('/') + (selected ? name + QLatin1String("-selected") : name)
+                   + QLatin1String(".png"));
+    }
+}
+
+// One sheet seen from the front, offset i steps back into a stack.
+QRectF sheetAt(int i)
+{
+    return QRectF(12 + i * 4, 14 - i * 4, 20, 26);
+}
+
+void sheet(QPainter &p, const QRectF &r, const QColor &ink, const QBrush &fill, Qt::PenStyle style = Qt::SolidLine)
+{
+    p.setPen(QPen(ink, 1.4, style, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(fill);
+    p.drawRoundedRect(r, 1.5, 1.5);
+}
+
+void textLines(QPainter &p, const QRectF &r, const QColor &ink)
+{
+    p.setPen(QPen(ink, 1.2, Qt::SolidLine, Qt::RoundCap));
+    for (qreal y = r.top() + 6; y < r.bottom() - 3; y += 4)
+        p.drawLine(QPointF(r.left() + 4, y), QPointF(r.right() - 4, y));
+}
+}
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/halvane/icons");
+    QDir().mkpath(outDir);
+
+    // Covers: printed pages behind a solid front cover.
+    buttonIcon(QStringLiteral("covermode"), [](QPainter &p, const QColor &ink, const QColor &paper) {
+        for (int i = 2; i >= 1; --i) {
+            sheet(p, sheetAt(i), ink, paper);
+            textLines(p, sheetAt(i), ink);
+        }
+        sheet(p, sheetAt(0), ink, ink);
+        p.setPen(Qt::NoPen);
+        p.setBrush(paper);
+        p.drawRect(QRectF(sheetAt(0).left() + 4, sheetAt(0).top() + 5, 12, 3));
+    });
+
+    // Page insert: a sheet of another media pushed into the stack.
+    buttonIcon(QStringLiteral("pageinsert"), [](QPainter &p, const QColor &ink, const QColor &paper) {
+        sheet(p, sheetAt(2), ink, paper);
+        textLines(p, sheetAt(2), ink);
+        sheet(p, sheetAt(1).translated(-6, 0), ink, ink);
+        sheet(p, sheetAt(0), ink, paper);
+        textLines(p, sheetAt(0), ink);
+        QPainterPath arrow;
+        arrow.moveTo(38, 40);
+        arrow.lineTo(44, 40);
+        arrow.moveTo(41, 37);
+        arrow.lineTo(44, 40);
+        arrow.lineTo(41, 43);
+        p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(arrow);
+    });
+
+    // Transparency interleaving: clear films (dashed) between backing sheets.
+    buttonIcon(QStringLiteral("transparency"), [](QPainter &p, const QColor &ink, const QColor &paper) {
+        sheet(p, sheetAt(3), ink, paper);
+        sheet(p, sheetAt(2), ink, Qt::NoBrush, Qt::DashLine);
+        sheet(p, sheetAt(1), ink, paper);
+        sheet(p, sheetAt(0), ink, Qt::NoBrush, Qt::DashLine);
+    });
+    return 0;
+}
