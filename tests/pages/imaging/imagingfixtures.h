@@ -1,10 +1,12 @@
 #pragma once
 
-// Option stores from the imaging fixture PPDs, and a way past modal dialogs.
+// Option stores from the imaging fixture PPDs through the PPD import, and a
+// way past modal dialogs.
 
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "ppdimport.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -15,34 +17,7 @@
 
 #include <functional>
 
-// Once the PPD import is part of the build the stores come through it, with
-// the program's own options and rules; until then every option of the PPD is
-// taken as it stands, its default marked, as the import leaves it.
-#if __has_include("ppdimport.h")
-#include "ppdimport.h"
-#define IMAGING_TEST_IMPORT 1
-#endif
-
 namespace imagingfixtures {
-
-inline void addPpdOption(OptionStore *store, ppd_option_t *source)
-{
-    auto *option = new kOption(QString::fromUtf8(source->keyword), QString::fromUtf8(source->text));
-    option->setFromPpd(true);
-    for (int i = 0; i < source->num_choices; ++i)
-        option->addChoice(QString::fromUtf8(source->choices[i].choice), QString::fromUtf8(source->choices[i].text));
-    option->setDefault(option->choiceByName(QString::fromUtf8(source->defchoice)));
-    store->addOption(option);
-    option->select(option->defaultChoice());
-}
-
-inline void addGroup(OptionStore *store, ppd_group_t *group)
-{
-    for (int i = 0; i < group->num_options; ++i)
-        addPpdOption(store, group->options + i);
-    for (int i = 0; i < group->num_subgroups; ++i)
-        addGroup(store, group->subgroups + i);
-}
 
 // The store of tests/fixtures/<name>, for the queue "ImagingQueue".
 inline OptionStore *loadStore(const char *name)
@@ -53,19 +28,7 @@ inline OptionStore *loadStore(const char *name)
         qFatal("cannot open the fixture %s", path.constData());
     auto *store = new OptionStore;
     store->setPrinterName(QStringLiteral("ImagingQueue"));
-#ifdef IMAGING_TEST_IMPORT
     importPpd(ppd, store);
-#else
-    store->setModelName(QString::fromUtf8(ppd->modelname));
-    bool rasterOrPdf = false;
-    for (int i = 0; i < ppd->num_filters; ++i) {
-        const QByteArray filter(ppd->filters[i]);
-        rasterOrPdf |= filter.contains("zelfilter_ras_F") || filter.contains("zelfilter_pdf_F");
-    }
-    store->setRasterOrPdfFilter(rasterOrPdf);
-    for (int i = 0; i < ppd->num_groups; ++i)
-        addGroup(store, ppd->groups + i);
-#endif
     ppdClose(ppd);
     return store;
 }

@@ -236,23 +236,30 @@ private slots:
     void tonerSavingLockedOn_data()
     {
         QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("blocker"); // the option whose "On" blocks "Thft" = "Off"
         QTest::addColumn<QString>("marked");
         QTest::addColumn<QString>("reported");
-        QTest::newRow("six choices") << "imaging-page.ppd" << "Level3" << "Level3";
-        QTest::newRow("two choices") << "imaging-thft-onoff.ppd" << "On" << "On";
+        // The print-accounting policy's built-in rule, and one of the test's own.
+        QTest::newRow("six choices, print accounting") << "imaging-page.ppd" << "TPXThriftink" << "Level3" << "Level3";
+        QTest::newRow("two choices, print accounting") << "imaging-thft-onoff.ppd" << "TPXThriftink" << "On" << "On";
+        QTest::newRow("six choices, other rule") << "imaging-page.ppd" << "ZBlock" << "Level3" << "Level3";
+        QTest::newRow("two choices, other rule") << "imaging-thft-onoff.ppd" << "ZBlock" << "On" << "On";
     }
     void tonerSavingLockedOn()
     {
         QFETCH(QString, fixture);
+        QFETCH(QString, blocker);
         QFETCH(QString, marked);
         QFETCH(QString, reported);
-        // A rule against toner saving's off state, as print accounting adds.
         useStore(fixture);
-        m_store->setLevel("ZBlock", 0);
-        m_store->addConstraint("ZBlock", "On", "Thft", "Off");
+        if (blocker == "ZBlock") {
+            m_store->setLevel("ZBlock", 0);
+            m_store->addConstraint("ZBlock", "On", "Thft", "Off");
+        }
+        QVERIFY(m_store->option(blocker));
         m_page->reload();
         QCOMPARE(m_page->thriftinkGroup()->checkedIndex(), 0);
-        m_store->selectChoice("ZBlock", "On");
+        m_store->selectChoice(blocker, "On");
 
         QVERIFY(m_page->enableOptions()); // moved: the pass must run again
         QCOMPARE(m_page->thriftinkGroup()->checkedIndex(), 1);
@@ -263,7 +270,7 @@ private slots:
         QVERIFY(!m_page->enableOptions());
 
         // Lifting the rule unlocks the group and leaves it on.
-        m_store->selectChoice("ZBlock", "Off");
+        m_store->selectChoice(blocker, "Off");
         m_page->enableOptions();
         QVERIFY(m_page->thriftinkGroup()->isEnabled());
         QCOMPARE(m_page->thriftinkGroup()->checkedIndex(), 1);
