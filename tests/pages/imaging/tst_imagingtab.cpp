@@ -457,6 +457,48 @@ private slots:
         QCOMPARE(m_page->getOptions(), first);
     }
 
+    // What reaches lpoptions must name choices the queue's PPD has: the
+    // quantised adjustment values included, over their whole ranges.
+    void sampleQueueValuesAreChoices_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<int>("reported"); // keys that name options of the PPD
+        QTest::newRow("office") << "cups-office.ppd" << 24;
+        QTest::newRow("colour, raster filter") << "cups-color.ppd" << 11;
+    }
+    void sampleQueueValuesAreChoices()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(int, reported);
+        load(fixture);
+        QVERIFY(m_page->isSupported());
+        adjustmentDialog *color = m_page->colorDialog();
+        monoDialog *mono = m_page->monoAdjustmentDialog();
+        color->customCheckBox()->setChecked(true);
+        mono->customCheckBox()->setChecked(true);
+        QStringList wrong;
+        QSet<QString> keys;
+        for (int step = -10; step <= 10; ++step) {
+            color->slider("CaHueMaster")->setValue(step * 18 + (step % 3));
+            for (const QString &key : adjustmentDialog::adjustmentKeys().mid(1))
+                color->slider(key)->setValue(step * 100 + (step % 7) * 13);
+            mono->brightnessSlider()->setValue(step * 10 - (step % 4));
+            mono->contrastSlider()->setValue(-step * 10);
+            m_page->thriftinkGroup()->button(step % 2 ? 1 : 0)->click();
+            const QHash<QString, QString> options = m_page->getOptions();
+            for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
+                kOption *option = m_store->option(it.key());
+                if (!option)
+                    continue;
+                keys.insert(it.key());
+                if (!option->choiceByName(it.value()))
+                    wrong << it.key() + "=" + it.value();
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(' ')));
+        QCOMPARE(keys.size(), reported);
+    }
+
     void cancelledAdjustmentDoesNotReachTheSettings()
     {
         load("imaging-page.ppd", {"Madj=True", "fMalt=1"});
