@@ -372,6 +372,9 @@ void adjustmentDialog::loadStoredValues()
 
 void adjustmentDialog::applyStates()
 {
+    // Switching the mode below clears the hue settings, the kept hue index
+    // with them; the index being applied must survive that.
+    const int hueIndex = keptHueIndex;
     keywordsByHueText.clear();
     hueCombo->clear();
 
@@ -414,6 +417,7 @@ void adjustmentDialog::applyStates()
         editsByKey.value(entry.first)->setText(QString::number(entry.second, 'g', 6));
     }
 
+    keptHueIndex = hueIndex;
     hueCombo->setCurrentIndex(keptHueIndex);
     hueSelectedChanged(hueCombo->currentText());
     if (hueCombo->currentIndex() < 0) {

@@ -462,7 +462,7 @@ QHash<QString, QString> ImagingTab::getOptions()
         QString value = QStringLiteral("Off");
         if (thriftinkButtons->checkedIndex() != 0) {
             value = thft->choiceCount() > 2
-                ? QStringLiteral("Level") + QString::number(levelComboBox->currentIndex() + 1)
+                ? QStringLiteral("Level") + QString::number(qMax(0, levelComboBox->currentIndex()) + 1)
                 : QStringLiteral("On");
         }
         options.insert(thftKeyword, value);

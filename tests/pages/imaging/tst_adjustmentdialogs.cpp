@@ -503,6 +503,23 @@ private slots:
         QCOMPARE(m_color->levelsGroupBox()->isEnabled(), custom);
     }
 
+    // Loading switches the mode before it puts the kept hue back: the stored
+    // hue selection survives a previous printer or profile in balance mode.
+    void colorLoadAfterBalanceKeepsHueIndex()
+    {
+        writeSettings({"Cadj=True", "CaColorSpace=1", "fCaMG=2"});
+        m_color->loadStoredValues();
+        QVERIFY(m_color->balanceButton()->isChecked());
+        writeSettings({"Cadj=True", "CaColorSpace=0", "HueIndex=3", "fCaHg=1.25"});
+        m_color->loadStoredValues();
+        QVERIFY(m_color->hslButton()->isChecked());
+        QCOMPARE(m_color->hueComboBox()->currentIndex(), 3);
+        QVERIFY(hueRowShown("CaHg"));
+        QCOMPARE(m_color->slider("CaHg")->value(), 125);
+        QCOMPARE(m_color->slider("CaMG")->value(), 0);
+        QCOMPARE(value(m_color->getOptions(), "HueIndex"), QString("3"));
+    }
+
     void colorRoundTripIsExact()
     {
         QStringList lost;
