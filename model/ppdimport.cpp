@@ -1,6 +1,9 @@
 #include "ppdimport.h"
 
+#include <cstring>
+
 #include <QCoreApplication>
+#include <QHash>
 #include <QStringList>
 
 #include "kchoice.h"
@@ -43,13 +46,107 @@ void addTpxOption(OptionStore *store, const char *keyword, const char *text)
     store->addOption(option);
 }
 
+// ppdLocalize looks every group, option and choice up under names that
+// begin with a language prefix ("de.", "pt_BR."); when no attribute name
+// has a dot there is nothing to translate, and the costly walk is skipped.
+bool hasLocalizedAttributes(ppd_file_t *ppd)
+{
+    for (int i = 0; i < ppd->num_attrs; ++i) {
+        if (std::strchr(ppd->attrs[i]->name, '.'))
+            return true;
+    }
+    return false;
+}
+
+// The store's options by the PPD's own keyword bytes, each with the PPD
+// option it was made from, so that thousands of UIConstraints are matched
+// without building texts. Valid while the PPD is open.
+struct ImportedOption
+{
+    QList<kChoice *> choices;
+    const ppd_option_t *ppdOption = nullptr;
+};
+using ImportedOptions = QHash<QLatin1String, ImportedOption>;
+
+ImportedOptions importedOptions(ppd_file_t *ppd, OptionStore *store)
+{
+    ImportedOptions index;
+    for (int g = 0; g < ppd->num_groups; ++g) {
+        const ppd_group_t &group = ppd->groups[g];
+        for (int o = 0; o < group.num_options; ++o) {
+            const ppd_option_t &ppdOption = group.options[o];
+            kOption *option = store->option(utf8(ppdOption.keyword));
+            // A keyword given twice: the store holds the later option.
+            if (option && option->choiceCount() == ppdOption.num_choices)
+                index.insert(QLatin1String(ppdOption.keyword), {option->choices(), &ppdOption});
+        }
+    }
+    return index;
+}
+
+// The first choice of that exact name, as kOption::choiceByName finds it.
+kChoice *importedChoice(const ImportedOptions &index, const char *keyword, const char *name)
+{
+    const auto found = index.constFind(QLatin1String(keyword));
+    if (found == index.constEnd())
+        return nullptr;
+    const ppd_option_t *ppdOption = found->ppdOption;
+    for (int c = 0; c < ppdOption->num_choices; ++c) {
+        const char *candidate = ppdOption->choices[c].choice;
+        if (candidate[0] == name[0] && !std::strcmp(candidate, name))
+            return found->choices.at(c);
+    }
+    return nullptr;
+}
+
+QPair<QString, QString> groupMember(const QString &keyword, const QString &choice)
+{
+    QString mapped;
+    if (choice == QLatin1String("Bifold") || choice == QLatin1String("Trifold"))
+        mapped = choice;
+    else if (keyword == QLatin1String("Stpl") || keyword == QLatin1String("Pnch"))
+        mapped = keyword;
+    else
+        return {keyword, choice};
+    finishingKeywordToOption(mapped);
+    return {mapped, QStringLiteral("True")};
+}
+
+// "*Kw1 Choice1 *Kw2 Choice2 ...": parts at every star, words at every
+// single space, empty ones kept (two spaces make an empty word); a part of
+// fewer than two words is skipped, words after the second are ignored.
+QList<QPair<QString, QString>> groupMembers(const char *value)
+{
+    QList<QPair<QString, QString>> members;
+    const char *part = value ? value : "";
+    for (;;) {
+        const char *partEnd = std::strchr(part, '*');
+        if (!partEnd)
+            partEnd = part + std::strlen(part);
+        const char *space = static_cast<const char *>(std::memchr(part, ' ', partEnd - part));
+        if (space) {
+            const char *second = space + 1;
+            const char *secondEnd = static_cast<const char *>(std::memchr(second, ' ', partEnd - second));
+            if (!secondEnd)
+                secondEnd = partEnd;
+            members.append(groupMember(QString::fromUtf8(part, int(space - part)),
+                                       QString::fromUtf8(second, int(secondEnd - second))));
+        }
+        if (!*partEnd)
+            break;
+        part = partEnd + 1;
+    }
+    return members;
+}
+
 } // namespace
 
 void importPpd(ppd_file_t *ppd, OptionStore *store)
 {
     if (!ppd || !store)
         return;
-    ppdLocalize(ppd);
+    if (hasLocalizedAttributes(ppd))
+        ppdLocalize(ppd);
     importPpdFilters(ppd, store);
     importPpdOptions(ppd, store);
     importPpdConstraints(ppd, store);
@@ -95,14 +192,20 @@ void importPpdOptions(ppd_file_t *ppd, OptionStore *store)
 
 void importPpdConstraints(ppd_file_t *ppd, OptionStore *store)
 {
+    const ImportedOptions index = importedOptions(ppd, store);
     for (int i = 0; i < ppd->num_consts; ++i) {
         const ppd_const_t &rule = ppd->consts[i];
-        const QString option1 = utf8(rule.option1);
-        const QString option2 = utf8(rule.option2);
-        if ((option1 == QLatin1String("Coll") && option2 == QLatin1String("ZVCollate1"))
-            || (option1 == QLatin1String("ZVCollate1") && option2 == QLatin1String("Coll")))
+        if ((!std::strcmp(rule.option1, "Coll") && !std::strcmp(rule.option2, "ZVCollate1"))
+            || (!std::strcmp(rule.option1, "ZVCollate1") && !std::strcmp(rule.option2, "Coll")))
             continue;
-        store->addConstraint(option1, utf8(rule.choice1), option2, utf8(rule.choice2));
+        // What OptionStore::addConstraint does, on choices found by bytes:
+        // an empty choice or an option of no top-level group finds none.
+        kChoice *choice1 = importedChoice(index, rule.option1, rule.choice1);
+        kChoice *choice2 = choice1 ? importedChoice(index, rule.option2, rule.choice2) : nullptr;
+        if (!choice2)
+            continue;
+        choice1->addConflict(choice2->owner(), choice2);
+        choice2->addConflict(choice1->owner(), choice1);
     }
 }
 
@@ -184,26 +287,10 @@ void importGroupConstraints(ppd_file_t *ppd, OptionStore *store)
 {
     for (ppd_attr_t *attr = ppdFindAttr(ppd, "cupsUIConstraints", nullptr); attr;
          attr = ppdFindNextAttr(ppd, "cupsUIConstraints", nullptr)) {
-        QList<QPair<QString, QString>> members;
-        // Only single spaces separate words: two in a row give an empty word.
-        const QStringList parts = utf8(attr->value).split(QLatin1Char('*'));
-        for (const QString &part : parts) {
-            const QStringList words = part.split(QLatin1Char(' '));
-            if (words.size() < 2)
-                continue;
-            QString keyword = words.at(0);
-            QString choice = words.at(1);
-            if (choice == QLatin1String("Bifold") || choice == QLatin1String("Trifold")) {
-                finishingKeywordToOption(choice);
-                members.append({choice, QStringLiteral("True")});
-            } else if (keyword == QLatin1String("Stpl") || keyword == QLatin1String("Pnch")) {
-                finishingKeywordToOption(keyword);
-                members.append({keyword, QStringLiteral("True")});
-            } else {
-                members.append({keyword, choice});
-            }
-        }
-        store->addGroupConstraint(members);
+        const QList<QPair<QString, QString>> members = groupMembers(attr->value);
+        // The store takes lists of exactly three and drops the rest anyway.
+        if (members.size() == 3)
+            store->addGroupConstraint(members);
     }
     addBuiltinGroupConstraints(store);
 }

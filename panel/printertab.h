@@ -2,10 +2,15 @@
 
 #include "tab.h"
 
-class QTableWidget;
+#include <QHash>
+#include <QString>
+
+class PrinterTable;
+class QGridLayout;
+class QLabel;
 
 // The first page: the maker's CUPS queues and the selected queue's
-// installable options.
+// installable options (the hardware fitted to the printer).
 class PrinterTab : public Tab
 {
     Q_OBJECT
@@ -15,14 +20,19 @@ public:
 
     void setTabName() override;
     void buildUi() override;
+    void connectComboBox(QComboBox *comboBox) override;
+    void connectCheckBox(QObject *checkBox) override;
     QIcon icon() override;
     QIcon constraintIcon() override;
     bool isSupported() override;
+    void reload() override;
     void retranslateUi() override;
-    // Marks the store's choices from the installable-option widgets as they stand.
+    // Marks the store's choices from the installable-option widgets as they
+    // stand, without reloading them.
     virtual void refreshOptionMarks();
 
-    // Rebuilds the table rows from CUPS, keeping the current row.
+    // Rebuilds the table rows from CUPS, keeping the selected queue and the
+    // column widths; runs no printer change.
     void reloadPrinters();
     // True when an installable option differs from its stored value.
     bool installedOptionsChanged() const { return changed; }
@@ -34,6 +44,24 @@ public slots:
     void checkForChanges(int value);
 
 private:
-    QTableWidget *printerTable = nullptr;
+    void buildPrinterTable();
+    // Appends a row for every CUPS destination of the maker; every
+    // destination's name goes into knownPrinterNames.
+    void listMakerPrinters();
+    void buildInstallableOptions();
+    void removeOptionWidgets();
+    // "True"/"False" for a check box, the shown text for a combo box.
+    QString installedValue(QWidget *editor) const;
+    QString rowQueueName(int row) const;
+
+    PrinterTable *printerTable = nullptr;
+    QLabel *installedOptionsLabel = nullptr;
+    QLabel *rootWarningLabel = nullptr;
+    QGridLayout *installedOptionsLayout = nullptr;
+    int nextRow = 0;
+    // The installable options' values when they were last stored.
+    QHash<QString, QString> installedSnapshot;
+    // Device URIs of the listed queues, from the last listing.
+    QHash<QString, QString> deviceUris;
     bool changed = false;
 };

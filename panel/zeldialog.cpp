@@ -1,17 +1,22 @@
 #include "zeldialog.h"
 
 #include "aboutdialog.h"
+#include "appprintsettings.h"
 #include "booklettab.h"
 #include "finishingtab.h"
 #include "generaltab.h"
 #include "imagingtab.h"
 #include "jobtab.h"
+#include "koption.h"
+#include "lpoptionscommand.h"
 #include "optioncollector.h"
 #include "optionstore.h"
+#include "passwordprompt.h"
 #include "printertab.h"
 #include "profiledialog.h"
 #include "profilesavedialog.h"
 #include "publishingtab.h"
+#include "retiredstore.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
 #include "tab.h"
@@ -189,7 +194,7 @@ QSet<QString> ZelDialog::installedPrinterNames()
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests(&dests);
     for (int i = 0; i < count; ++i)
-        names.insert(QString::fromLatin1(dests[i].name));
+        names.insert(QString::fromUtf8(dests[i].name)); // as the printer page lists them
     cupsFreeDests(count, dests);
     return names;
 }
@@ -230,15 +235,134 @@ void ZelDialog::showSettingsApplied()
     box.exec();
 }
 
+void ZelDialog::showApplyError(const QString &text)
+{
+    QMessageBox box;
+    box.setWindowTitle(tr("Error"));
+    box.setText(text);
+    box.exec();
+}
+
 bool ZelDialog::writeTolpoptions()
 {
-    // The settings file and lpoptions road is built with Apply.
-    return false;
+    if (!currentOptionStore)
+        return false;
+    const QString queueName = currentOptionStore->printerName();
+    if (!installedPrinterNames().contains(queueName)) {
+        showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
+        tabWidget->setCurrentIndex(0);
+        checkInstalledPrinters();
+        return false;
+    }
+
+    const SettingsSnapshot *snapshot = optionCollector->collect();
+    if (!writeProfileFile(userDataDir + queueName + QStringLiteral(".cfg"), *snapshot, true)) {
+        showApplyError(tr("Error: The settings file could not be written."));
+        return false;
+    }
+
+    QStringList keywords;
+    bool ran = false;
+    if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
+        ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
+    if (!ran) {
+        showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
+        tabWidget->setCurrentIndex(0);
+        checkInstalledPrinters();
+        return false;
+    }
+    writeOtherApplicationSettings(*snapshot);
+    return true;
+}
+
+void ZelDialog::writeOtherApplicationSettings(const SettingsSnapshot &snapshot)
+{
+    AppPrintSettings settings(&snapshot);
+    settings.scanHome();
+    settings.apply();
+}
+
+void ZelDialog::applyInstalledOptions()
+{
+    const QHash<QString, QString> options = printerTab->getOptions();
+    QStringList words;
+    // In the order the printer page shows them; anything else after, sorted.
+    QStringList keys;
+    if (currentOptionStore) {
+        for (kOption *option : currentOptionStore->installedOptions()) {
+            if (options.contains(option->keyword()))
+                keys << option->keyword();
+        }
+    }
+    QStringList rest;
+    for (auto it = options.constBegin(); it != options.constEnd(); ++it) {
+        if (!keys.contains(it.key()))
+            rest << it.key();
+    }
+    rest.sort();
+    keys << rest;
+    for (const QString &key : qAsConst(keys))
+        words << key + QLatin1Char('=') + options.value(key);
+    runPasswordPrompt(words);
+}
+
+void ZelDialog::runPasswordPrompt(const QStringList &installableWords)
+{
+    PasswordPrompt prompt(this, installableWords);
+    prompt.setWindowTitle(tr("Password Prompt"));
+    prompt.exec();
 }
 
 void ZelDialog::setConstraints()
 {
-    // The pass over all pages is built with the constraint engine's pages.
+    if (!currentOptionStore)
+        return;
+
+    for (Tab *page : qAsConst(tabs))
+        page->setHasConflict(false);
+
+    bool moved = false;
+    for (Tab *page : qAsConst(tabs)) {
+        if (page->enableOptions())
+            moved = true;
+    }
+
+    for (Tab *page : qAsConst(tabs)) {
+        if (!page->isSupported())
+            continue;
+        const int index = tabWidget->indexOf(page);
+        page->updateDependentControls();
+        page->clearConflictMarks();
+        tabWidget->setTabIcon(index, page->icon());
+        page->markCustomConstraints();
+        if (page->hasConflict())
+            tabWidget->setTabIcon(index, page->constraintIcon());
+    }
+
+    bool consistent = true;
+    for (Tab *page : qAsConst(tabs)) {
+        if (page->hasConflict())
+            consistent = false;
+    }
+    buttonBox->button(QDialogButtonBox::Apply)->setEnabled(consistent);
+    buttonBox->button(QDialogButtonBox::Ok)->setEnabled(consistent);
+    optionsConsistent = consistent;
+    saveAsButton->setEnabled(consistent);
+
+    if (moved) {
+        // A page moved a selection off a blocked choice: that may block
+        // others, so go again, at most ten times per change.
+        const int rounds = constraintRounds;
+        constraintRounds = rounds + 1;
+        if (rounds <= 9)
+            setConstraints();
+        else
+            constraintRounds = 0;
+    } else {
+        constraintRounds = 0;
+    }
+
+    checkInstalledPrinters();
 }
 
 void ZelDialog::toggleColorMode()
@@ -267,6 +391,9 @@ void ZelDialog::accept()
 
 void ZelDialog::unselectPrinters()
 {
+    // Freed once control is back in the event loop: the pass that found the
+    // printer gone still runs.
+    RetiredStore::release(currentOptionStore);
     currentOptionStore = nullptr;
     printerTab->clearOptionWidgets();
     for (Tab *page : qAsConst(tabs))
@@ -275,8 +402,20 @@ void ZelDialog::unselectPrinters()
 
 void ZelDialog::slotButtonApply()
 {
-    // The Apply road and the root-password road are built with Apply.
     closeAfterApply = true;
+    printerTab->reloadPrinters();
+    if (!currentOptionStore) {
+        QMessageBox box;
+        box.setText(tr("Select a printer."));
+        box.exec();
+        return;
+    }
+    if (printerTab->installedOptionsChanged()) {
+        applyInstalledOptions();
+        return;
+    }
+    if (writeTolpoptions())
+        showSettingsApplied();
 }
 
 void ZelDialog::printerChanged(int row, int collumn, int prev_row, int prev_collumn)

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
+
+#include "settingsfile.h"
 
 class AboutDialog;
 class BookletTab;
@@ -42,6 +45,10 @@ public:
     void applyTabStyle();
     void storeInstalledOptions();
     void showSettingsApplied();
+    // Hands the printer page's installable options to the root-password road.
+    void applyInstalledOptions();
+    void runPasswordPrompt(const QStringList &installableWords);
+    void writeOtherApplicationSettings(const SettingsSnapshot &snapshot);
 
     bool closeAfterApply = false;
     int constraintRounds = 0;
@@ -79,6 +86,8 @@ public slots:
     void profileChanged();
 
 protected:
+    // The Apply road's error box: no parent, titled "Error".
+    void showApplyError(const QString &text);
     void showEvent(QShowEvent *event) override;
     // Tab and Backtab move the focus nowhere in this dialog.
     bool focusNextPrevChild(bool next) override;

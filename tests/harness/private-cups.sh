@@ -3,7 +3,8 @@
 #   private-cups.sh start DIR [NAME=PPD ...]   start it, add queues, print CUPS_SERVER
 #   private-cups.sh stop DIR                   stop it (by its pid)
 # Without NAME=PPD pairs the sample queues below are made. PPD paths are
-# taken relative to tests/fixtures unless absolute. start writes DIR/env
+# taken relative to tests/fixtures unless absolute; "-" makes a queue
+# without a PPD. start writes DIR/env
 # (CUPS_SERVER=127.0.0.1:PORT and friends) for run-test.sh and for
 # scripts that want to talk to it: `set -a; . DIR/env; set +a`.
 set -eu
@@ -19,6 +20,15 @@ default_queues=(
   "Quorvan_Color=cups-color.ppd"
   "Cost\$Center=cups-office.ppd"
   "Acme_Laser=cups-generic.ppd"
+  # For the printer page: the other maker name with installable options, a
+  # non-ASCII name, and queues its maker test turns away ("-": no PPD).
+  "RB_Fleet=printer-installable.ppd"
+  "Quorvan_Büro=cups-office.ppd"
+  "Lower_Maker=printer-lowercase-maker.ppd"
+  "Prefixed_Maker=printer-prefixed-maker.ppd"
+  "Foreign_DeviceID=printer-foreign-deviceid.ppd"
+  "Other_Filter=printer-no-filter.ppd"
+  "Raw_Queue=-"
 )
 
 die() { echo "private-cups.sh: $*" >&2; exit 1; }
@@ -156,11 +166,14 @@ wait_until_answering() {
 }
 
 add_queue() {
-  local dir=$1 server=$2 name=$3 ppd=$4 out
-  case "$ppd" in /*) ;; *) ppd="$fixtures/$ppd" ;; esac
-  [ -r "$ppd" ] || die "no PPD $ppd for queue $name"
+  local dir=$1 server=$2 name=$3 ppd=$4 out model=()
+  if [ "$ppd" != - ]; then
+    case "$ppd" in /*) ;; *) ppd="$fixtures/$ppd" ;; esac
+    [ -r "$ppd" ] || die "no PPD $ppd for queue $name"
+    model=(-P "$ppd")
+  fi
   # lpadmin prints a deprecation warning for -P; only its status counts.
-  if ! out=$(CUPS_SERVER=$server lpadmin -p "$name" -E -v file:/dev/null -P "$ppd" 2>&1); then
+  if ! out=$(CUPS_SERVER=$server lpadmin -p "$name" -E -v file:/dev/null "${model[@]}" 2>&1); then
     echo "$out" >&2
     die "lpadmin could not add queue $name"
   fi

@@ -93,9 +93,9 @@ QStringList sorted(QStringList list)
     return list;
 }
 
-kChoice *choiceOf(OptionStore *store, const QString &spec)
+kChoice *choiceOf(OptionStore *store, const QString &entry)
 {
-    const QStringList parts = spec.split('=');
+    const QStringList parts = entry.split('=');
     kOption *option = store->option(parts.value(0));
     return option ? option->choiceByName(parts.value(1)) : nullptr;
 }
@@ -262,6 +262,26 @@ private slots:
         QCOMPARE(store->option(keyword)->level(), level);
     }
 
+    // Keywords of the level table match exactly: "Wtyp" is not "WTyp".
+    void levelSpellings_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("level");
+        QTest::newRow("Wtyp") << "Wtyp" << 99;
+        QTest::newRow("Wang") << "Wang" << 3;
+        QTest::newRow("Crep") << "Crep" << 3;
+        QTest::newRow("Resolution") << "Resolution" << 5;
+        QTest::newRow("cTriFld") << "cTriFld" << 6;
+    }
+    void levelSpellings()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(int, level);
+        QScopedPointer<OptionStore> store(importFixture("ppd-threeway.ppd"));
+        QVERIFY(store->option(keyword));
+        QCOMPARE(store->option(keyword)->level(), level);
+    }
+
     // Conflict partners that the copying and derived rules must produce.
     void copiedPartners_data()
     {
@@ -334,6 +354,36 @@ private slots:
         QTest::newRow("cupsUIConstraints with two spaces: no rule")
             << "ppd-variants.ppd" << QStringList{"InputSlot=Tray1", "cTriFld=True"}
             << "Resolution=600dpi" << false;
+        QTest::newRow("PPD rule with an empty choice adds nothing")
+            << "ppd-rich.ppd" << QStringList{"Option8=False"} << "Duplex=DuplexTumble" << false;
+        QTest::newRow("PPD rule beside it is kept")
+            << "ppd-rich.ppd" << QStringList{"Option8=False"} << "Duplex=DuplexNoTumble" << true;
+        QTest::newRow("cupsUIConstraints: Trifold as the choice maps")
+            << "ppd-threeway.ppd" << QStringList{"InputSlot=Manual", "Resolution=600dpi"}
+            << "cTriFld=True" << true;
+        QTest::newRow("cupsUIConstraints: Stpl without a choice maps")
+            << "ppd-threeway.ppd" << QStringList{"ColorModel=Gray", "MediaType=Thick"}
+            << "cStpl=True" << true;
+        QTest::newRow("cupsUIConstraints: Pnch with a choice it lacks maps")
+            << "ppd-threeway.ppd" << QStringList{"ColorModel=Gray", "Duplex=DuplexTumble"}
+            << "cHole=True" << true;
+        QTest::newRow("cupsUIConstraints: one of two marked blocks nothing")
+            << "ppd-threeway.ppd" << QStringList{"ColorModel=Gray"} << "cHole=True" << false;
+        QTest::newRow("cupsUIConstraints of two members, both marked")
+            << "ppd-threeway.ppd" << QStringList{"MediaType=Transparency", "Duplex=DuplexTumble"}
+            << "MediaType=Transparency" << false;
+        QTest::newRow("cupsUIConstraints of four members: no rule")
+            << "ppd-threeway.ppd"
+            << QStringList{"PageSize=Letter", "InputSlot=Tray2", "Resolution=1200dpi"}
+            << "Duplex=DuplexNoTumble" << false;
+        QTest::newRow("cupsUIConstraints: two spaces make an empty choice")
+            << "ppd-threeway.ppd" << QStringList{"PageSize=Letter", "InputSlot=Tray2"}
+            << "cBiFld=True" << false;
+        QTest::newRow("cupsUIConstraints of equal levels: the last member")
+            << "ppd-threeway.ppd" << QStringList{"Wang=45", "MediaType=Transparency"}
+            << "Crep=True" << true;
+        QTest::newRow("cupsUIConstraints of equal levels: one marked blocks nothing")
+            << "ppd-threeway.ppd" << QStringList{"Wang=45"} << "MediaType=Transparency" << false;
         QTest::newRow("rule naming a sub-group option adds nothing")
             << "ppd-variants.ppd" << QStringList{"InputSlot=Manual", "Duplex=None"} << "cStpl=True" << false;
     }

@@ -1,0 +1,58 @@
+#include "lpoptionscommand.h"
+
+#include <QFile>
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+
+namespace {
+QStringList topLevelKeywords(ppd_file_t *ppd)
+{
+    QStringList keywords;
+    for (int g = 0; g < ppd->num_groups; ++g) {
+        const ppd_group_t &group = ppd->groups[g];
+        for (int o = 0; o < group.num_options; ++o)
+            keywords << QString::fromLatin1(group.options[o].keyword);
+    }
+    return keywords;
+}
+}
+
+bool LpoptionsCommand::ppdFileKeywords(const QString &ppdPath, QStringList *keywords)
+{
+    ppd_file_t *ppd = ppdOpenFile(QFile::encodeName(ppdPath).constData());
+    if (!ppd)
+        return false;
+    *keywords = topLevelKeywords(ppd);
+    ppdClose(ppd);
+    return true;
+}
+
+bool LpoptionsCommand::queuePpdKeywords(const QString &queueName, QStringList *keywords)
+{
+    const char *copy = cupsGetPPD(queueName.toUtf8().constData());
+    if (!copy)
+        return false;
+    const QByteArray copyPath(copy);
+    const bool opened = ppdFileKeywords(QFile::decodeName(copyPath), keywords);
+    QFile::remove(QFile::decodeName(copyPath));
+    return opened;
+}
+
+QStringList LpoptionsCommand::arguments(const QString &queueName, const QStringList &keywords,
+                                        const SettingsSnapshot &snapshot)
+{
+    QStringList arguments = {QStringLiteral("-p"), queueName};
+    for (const QString &keyword : keywords) {
+        const QString value = snapshot.value(keyword);
+        if (value.isEmpty())
+            continue;
+        arguments << QStringLiteral("-o") << keyword + QLatin1Char('=') + value;
+    }
+    return arguments;
+}
+
+ProcessResult LpoptionsCommand::run(const QStringList &arguments, int timeout)
+{
+    return ProcessRunner::run(QStringLiteral("lpoptions"), arguments, timeout);
+}

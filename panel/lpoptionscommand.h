@@ -1,0 +1,33 @@
+#pragma once
+
+#include "processrunner.h"
+#include "settingsfile.h"
+
+#include <QString>
+#include <QStringList>
+
+// Makes the PPD options the user's default options for a queue through
+// lpoptions. Each "-o KEY=VALUE" is one argument, byte for byte: nothing is
+// split at blanks, and no shell sees any of it.
+class LpoptionsCommand
+{
+public:
+    static constexpr int timeoutMs = 30000;
+
+    // The keywords of the options of the PPD's top-level groups, in file
+    // order (options of sub-groups are left out). False when the file cannot
+    // be opened as a PPD.
+    static bool ppdFileKeywords(const QString &ppdPath, QStringList *keywords);
+    // The same for a queue's PPD fetched from CUPS; the temporary copy is
+    // removed again.
+    static bool queuePpdKeywords(const QString &queueName, QStringList *keywords);
+
+    // "-p QUEUE", then "-o KEY=VALUE" for every keyword, in the keywords'
+    // order, whose snapshot value (the one added last) is not empty.
+    static QStringList arguments(const QString &queueName, const QStringList &keywords,
+                                 const SettingsSnapshot &snapshot);
+
+    // lpoptions run with the arguments; it succeeded only when it ended by
+    // itself in time with status 0.
+    static ProcessResult run(const QStringList &arguments, int timeout = timeoutMs);
+};

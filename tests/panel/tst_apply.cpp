@@ -1,0 +1,306 @@
+// Apply on the main dialog against the private cupsd, as an ordinary user:
+// the settings file, lpoptions (real, or a stand-in first on PATH that
+// records its words, fails or hangs) and other programs' print settings.
+#include "boxrecorder.h"
+#include "commandstandin.h"
+#include "lpoptionscommand.h"
+#include "optionstore.h"
+#include "ppdimport.h"
+#include "sessionstate.h"
+#include "settingsfile.h"
+#include "zeldialog.h"
+#include "zeltabwidget.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
+
+namespace {
+const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
+const QString lpoptionsFailed = QStringLiteral("Error|Error: Printer does not exist or lpoptions failed.");
+const QString applied = QStringLiteral("Success|Settings applied.");
+
+// Every "KEY=VALUE" line of a settings file.
+QHash<QString, QString> readSettingsFile(const QString &path)
+{
+    QHash<QString, QString> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0 && !values.contains(QString::fromUtf8(line.left(eq))))
+            values.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
+    }
+    return values;
+}
+}
+
+class ApplyTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    int serial = 0;
+    QStringList madeDirs;
+    QByteArray savedPath;
+    QByteArray savedHome;
+    QTemporaryDir *home = nullptr;
+    QTemporaryDir *bin = nullptr;
+
+    void useFreshUser()
+    {
+        const QString user = QStringLiteral("tst-apply-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+        qputenv("USER", user.toLatin1());
+        const QString dir = sharedRoot + user + QLatin1Char('/');
+        madeDirs << dir;
+        QVERIFY(QDir().mkpath(dir));
+        QFile settings(dir + QStringLiteral("Settings"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("Telemetry=False\n");
+    }
+
+    // The queue's PPD through CUPS into a new current store, and the pages
+    // reloaded from it, as a change of printer leaves them.
+    void selectQueue(ZelDialog &dialog, const QString &queue)
+    {
+        const char *copy = cupsGetPPD(queue.toUtf8().constData());
+        QVERIFY2(copy, "the private cupsd has no PPD for the queue");
+        ppd_file_t *ppd = ppdOpenFile(copy);
+        QVERIFY(ppd);
+        auto *store = new OptionStore;
+        importPpd(ppd, store);
+        ppdClose(ppd);
+        QFile::remove(QString::fromLocal8Bit(copy));
+        store->setPrinterName(queue);
+        currentOptionStore = store;
+        activeSettingsPath = userDataDir + queue + QStringLiteral(".cfg");
+        knownPrinterNames = ZelDialog::installedPrinterNames();
+        for (Tab *page : qAsConst(dialog.tabs))
+            dialog.updateTabEnabled(page);
+        dialog.changingPrinter = true;
+        dialog.profileChanged();
+        dialog.changingPrinter = false;
+        dialog.setConstraints();
+    }
+
+    QString cfgPath(const QString &queue) const { return userDataDir + queue + QStringLiteral(".cfg"); }
+
+    // gedit's print settings in the temporary home: gone after a good Apply.
+    QString otherProgramFile() const { return home->filePath(QStringLiteral(".config/gedit/gedit-print-settings")); }
+
+    void putLpoptionsStandIn(const QByteArray &then)
+    {
+        QVERIFY(writeStandIn(bin->path(), QStringLiteral("lpoptions"),
+                             recordingBody(bin->filePath(QStringLiteral("record")), then)));
+        qputenv("PATH", bin->path().toUtf8() + ':' + savedPath);
+    }
+
+    QStringList lpoptionsWords() const { return readRecord(bin->filePath(QStringLiteral("record"))); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(geteuid() != 0, "the panel refuses root and lpoptions would write the system-wide file: run as an ordinary user (CTest does)");
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        savedPath = qgetenv("PATH");
+        savedHome = qgetenv("HOME");
+    }
+
+    void init()
+    {
+        home = new QTemporaryDir;
+        bin = new QTemporaryDir;
+        qputenv("HOME", home->path().toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");
+        QDir().mkpath(QFileInfo(otherProgramFile()).path());
+        QFile file(otherProgramFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Print Settings]\n");
+    }
+
+    void cleanup()
+    {
+        delete currentOptionStore;
+        currentOptionStore = nullptr;
+        knownPrinterNames.clear();
+        activeSettingsPath.clear();
+        qputenv("PATH", savedPath);
+        qputenv("HOME", savedHome);
+        delete home;
+        delete bin;
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &dir : qAsConst(madeDirs))
+            QDir(dir).removeRecursively();
+    }
+
+    void noPrinterSelected()
+    {
+        useFreshUser();
+        ZelDialog dialog;
+        putLpoptionsStandIn("exit 0\n");
+        BoxRecorder recorder;
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{"|Select a printer."});
+        QCOMPARE(lpoptionsWords(), QStringList{"<missing>"});
+    }
+
+    // Real lpoptions: what the settings file holds for the PPD's options is
+    // what lpoptions reads back for the queue.
+    // Which options reach lpoptions depends on the pages that report them;
+    // the colour queue's PPD has options every build of the pages reports.
+    void applyReachesTheSettingsFileAndLpoptions_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<bool>("someOption");
+        QTest::newRow("office") << "Quorvan_Office" << false;
+        QTest::newRow("colour") << "Quorvan_Color" << true;
+        QTest::newRow("dollar sign") << "Cost$Center" << false;
+    }
+
+    void applyReachesTheSettingsFileAndLpoptions()
+    {
+        QFETCH(QString, queue);
+        QFETCH(bool, someOption);
+        useFreshUser();
+        ZelDialog dialog;
+        selectQueue(dialog, queue);
+        BoxRecorder recorder;
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{applied});
+
+        const QHash<QString, QString> stored = readSettingsFile(cfgPath(queue));
+        QVERIFY(!stored.isEmpty());
+        QStringList keywords;
+        QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
+        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {"-p", queue});
+        QVERIFY(readBack.succeeded());
+        const QHash<QString, QString> defaults = parseLpoptionsOutput(readBack.standardOutput);
+        int passed = 0;
+        for (const QString &keyword : qAsConst(keywords)) {
+            if (stored.value(keyword).isEmpty())
+                continue;
+            QCOMPARE(defaults.value(keyword), stored.value(keyword));
+            ++passed;
+        }
+        if (someOption)
+            QVERIFY2(passed > 0, "no PPD option reached lpoptions");
+        QVERIFY(!QFileInfo::exists(otherProgramFile()));
+    }
+
+    // The exact words: -p and the queue, then "-o" and one KEY=VALUE
+    // argument per option, in the PPD's order.
+    void lpoptionsGetsOneArgumentPerWordInPpdOrder_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<int>("least");
+        QTest::newRow("colour") << "Quorvan_Color" << 4;
+        QTest::newRow("dollar sign") << "Cost$Center" << 2;
+    }
+
+    void lpoptionsGetsOneArgumentPerWordInPpdOrder()
+    {
+        QFETCH(QString, queue);
+        QFETCH(int, least);
+        useFreshUser();
+        ZelDialog dialog;
+        selectQueue(dialog, queue);
+        putLpoptionsStandIn("exit 0\n");
+        BoxRecorder recorder;
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{applied});
+
+        const QStringList words = lpoptionsWords();
+        QVERIFY(words.size() >= least);
+        QCOMPARE(words.mid(0, 2), QStringList({"-p", queue}));
+        QVERIFY(words.size() % 2 == 0);
+        QStringList keywords;
+        QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
+        const QHash<QString, QString> stored = readSettingsFile(cfgPath(queue));
+        QStringList expected = {"-p", queue};
+        for (const QString &keyword : qAsConst(keywords)) {
+            if (!stored.value(keyword).isEmpty())
+                expected << QStringLiteral("-o") << keyword + QLatin1Char('=') + stored.value(keyword);
+        }
+        QCOMPARE(words, expected);
+    }
+
+    // An lpoptions that fails is a failure: the error box, the printer page
+    // in front, no success box, other programs untouched; the settings file
+    // was already written.
+    void failingLpoptions_data()
+    {
+        QTest::addColumn<QByteArray>("then");
+        QTest::newRow("exit status 1") << QByteArray("exit 1\n");
+        QTest::newRow("ended by a signal") << QByteArray("kill -KILL $$\n");
+        QTest::newRow("hangs for longer than 30 s") << QByteArray("exec sleep 40\n");
+    }
+
+    void failingLpoptions()
+    {
+        QFETCH(QByteArray, then);
+        useFreshUser();
+        ZelDialog dialog;
+        const QString queue = QStringLiteral("Quorvan_Office");
+        selectQueue(dialog, queue);
+        dialog.tabWidget->setCurrentIndex(1);
+        putLpoptionsStandIn(then);
+        BoxRecorder recorder;
+        QVERIFY(!dialog.writeTolpoptions());
+        QCOMPARE(recorder.boxes, QStringList{lpoptionsFailed});
+        QCOMPARE(dialog.tabWidget->currentIndex(), 0);
+        QVERIFY(QFileInfo::exists(cfgPath(queue)));
+        QVERIFY(QFileInfo::exists(otherProgramFile()));
+        QVERIFY(currentOptionStore);
+
+        // The same through Apply: no "Settings applied." after the error.
+        if (!then.contains("sleep")) {
+            recorder.boxes.clear();
+            dialog.slotButtonApply();
+            QCOMPARE(recorder.boxes, QStringList{lpoptionsFailed});
+        }
+    }
+
+    void settingsFileThatCannotBeWrittenStopsTheApply()
+    {
+        useFreshUser();
+        ZelDialog dialog;
+        const QString queue = QStringLiteral("Quorvan_Office");
+        selectQueue(dialog, queue);
+        // Even root cannot write a file where a folder is.
+        QVERIFY(QDir().mkpath(cfgPath(queue)));
+        putLpoptionsStandIn("exit 0\n");
+        BoxRecorder recorder;
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{"Error|Error: The settings file could not be written."});
+        QCOMPARE(lpoptionsWords(), QStringList{"<missing>"});
+        QVERIFY(QFileInfo::exists(otherProgramFile()));
+    }
+
+    void vanishedQueueWritesNothing()
+    {
+        useFreshUser();
+        ZelDialog dialog;
+        selectQueue(dialog, QStringLiteral("Quorvan_Office"));
+        // A queue CUPS no longer has, while the lists agree.
+        currentOptionStore->setPrinterName(QStringLiteral("Gone_Queue"));
+        dialog.tabWidget->setCurrentIndex(2);
+        putLpoptionsStandIn("exit 0\n");
+        BoxRecorder recorder;
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{lpoptionsFailed});
+        QCOMPARE(dialog.tabWidget->currentIndex(), 0);
+        QVERIFY(currentOptionStore);
+        QVERIFY(!QFileInfo::exists(cfgPath(QStringLiteral("Gone_Queue"))));
+        QCOMPARE(lpoptionsWords(), QStringList{"<missing>"});
+    }
+};
+
+QTEST_MAIN(ApplyTest)
+#include "tst_apply.moc"

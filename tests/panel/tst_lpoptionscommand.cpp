@@ -1,0 +1,161 @@
+// The lpoptions road on its own: which PPD options pass on and in what order,
+// one argument per "-o" word, real lpoptions reading the values back, and
+// the failures of an lpoptions that fails, crashes, hangs or is missing.
+#include "commandstandin.h"
+#include "lpoptionscommand.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(SettingsSnapshot)
+
+namespace {
+const QString fixturePpd = QStringLiteral(HALVANE_FIXTURES "/apply-keywords.ppd");
+// The Watermark page's printer form of the custom text A B!.
+const QString quotedWatermark = QStringLiteral("\"A\\ B\\!\"");
+
+SettingsSnapshot snapshotOf(const QList<QPair<QString, QString>> &entries)
+{
+    SettingsSnapshot snapshot;
+    for (const auto &entry : entries)
+        snapshot.insert(entry.first, entry.second);
+    return snapshot;
+}
+}
+
+class LpoptionsCommandTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QByteArray savedPath;
+    QByteArray savedHome;
+
+private slots:
+    void initTestCase()
+    {
+        savedPath = qgetenv("PATH");
+        savedHome = qgetenv("HOME");
+    }
+
+    void cleanup()
+    {
+        qputenv("PATH", savedPath);
+        qputenv("HOME", savedHome);
+    }
+
+    void keywordsOfTheTopLevelGroupsInFileOrder()
+    {
+        QStringList keywords;
+        QVERIFY(LpoptionsCommand::ppdFileKeywords(fixturePpd, &keywords));
+        QCOMPARE(keywords, QStringList({"Option17", "PageSize", "Duplex", "Wtxt", "Wclr"}));
+        QVERIFY(!LpoptionsCommand::ppdFileKeywords(QStringLiteral(HALVANE_FIXTURES "/no-such.ppd"), &keywords));
+    }
+
+    void argumentList_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QStringList>("keywords");
+        QTest::addColumn<SettingsSnapshot>("snapshot");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList ppd = {"Option17", "PageSize", "Duplex", "Wtxt", "Wclr"};
+
+        QTest::newRow("PPD order, not snapshot order") << "office1" << ppd
+            << snapshotOf({{"Wclr", "Red"}, {"Duplex", "DuplexNoTumble"}, {"PageSize", "A4"}})
+            << QStringList({"-p", "office1", "-o", "PageSize=A4", "-o", "Duplex=DuplexNoTumble", "-o", "Wclr=Red"});
+        QTest::newRow("empty and missing values add nothing") << "office1" << ppd
+            << snapshotOf({{"PageSize", ""}, {"Duplex", "None"}})
+            << QStringList({"-p", "office1", "-o", "Duplex=None"});
+        QTest::newRow("keys the PPD's top-level groups lack never pass") << "office1" << ppd
+            << snapshotOf({{"Resolution", "1200dpi"}, {"cStpl", "True"}, {"Wtyp", "Text"}})
+            << QStringList({"-p", "office1"});
+        QTest::newRow("no options: the queue alone") << "office1" << QStringList()
+            << snapshotOf({{"PageSize", "A4"}}) << QStringList({"-p", "office1"});
+        QTest::newRow("a blank stays inside its argument") << "office1" << ppd
+            << snapshotOf({{"Wtxt", quotedWatermark}, {"Wclr", "Dark Red"}})
+            << QStringList({"-p", "office1", "-o", "Wtxt=" + quotedWatermark, "-o", "Wclr=Dark Red"});
+        QTest::newRow("the value added last counts") << "office1" << ppd
+            << snapshotOf({{"PageSize", "Letter"}, {"PageSize", "A4"}})
+            << QStringList({"-p", "office1", "-o", "PageSize=A4"});
+        QTest::newRow("shell characters are plain text") << "Cost$Center" << ppd
+            << snapshotOf({{"Wtxt", "$(id)`id`;|&"}})
+            << QStringList({"-p", "Cost$Center", "-o", "Wtxt=$(id)`id`;|&"});
+    }
+
+    void argumentList()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QStringList, keywords);
+        QFETCH(SettingsSnapshot, snapshot);
+        QFETCH(QStringList, expected);
+        QCOMPARE(LpoptionsCommand::arguments(queue, keywords, snapshot), expected);
+    }
+
+    // The real lpoptions, as an ordinary user, against the private cupsd.
+    void realLpoptionsReadsTheValuesBack_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::newRow("plain name") << "Quorvan_Office";
+        QTest::newRow("name with a dollar sign") << "Cost$Center";
+    }
+
+    void realLpoptionsReadsTheValuesBack()
+    {
+        QFETCH(QString, queue);
+        QVERIFY2(geteuid() != 0, "as root lpoptions writes the system-wide file: run as an ordinary user (CTest does)");
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+
+        QStringList keywords;
+        QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
+        QVERIFY(keywords.contains(QStringLiteral("PageSize")));
+        keywords << QStringLiteral("Wtxt");  // lpoptions stores what it is given
+        const SettingsSnapshot snapshot = snapshotOf(
+            {{"PageSize", "Letter"}, {"Duplex", "DuplexNoTumble"}, {"Wtxt", quotedWatermark}});
+        const ProcessResult run = LpoptionsCommand::run(LpoptionsCommand::arguments(queue, keywords, snapshot));
+        QVERIFY2(run.succeeded(), run.standardError.constData());
+        QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral(".cups/lpoptions"))));
+
+        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {"-p", queue});
+        QVERIFY2(readBack.succeeded(), readBack.standardError.constData());
+        const QHash<QString, QString> values = parseLpoptionsOutput(readBack.standardOutput);
+        QCOMPARE(values.value(QStringLiteral("PageSize")), QStringLiteral("Letter"));
+        QCOMPARE(values.value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
+        QCOMPARE(values.value(QStringLiteral("Wtxt")), QStringLiteral("A B!"));
+    }
+
+    void failuresAreFailures_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<bool>("finished");
+        QTest::newRow("exit status 1") << QByteArray("exit 1\n") << true << true;
+        QTest::newRow("ended by a signal") << QByteArray("kill -SEGV $$\n") << true << true;
+        QTest::newRow("hangs past the limit") << QByteArray("exec sleep 30\n") << true << false;
+        QTest::newRow("not installed") << QByteArray() << false << false;
+    }
+
+    void failuresAreFailures()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, started);
+        QFETCH(bool, finished);
+        QTemporaryDir bin;
+        if (!body.isEmpty()) {
+            QVERIFY(writeStandIn(bin.path(), QStringLiteral("lpoptions"), body));
+            qputenv("PATH", bin.path().toUtf8() + ':' + savedPath);
+        } else {
+            qputenv("PATH", bin.path().toUtf8());
+        }
+        const ProcessResult result = LpoptionsCommand::run({"-p", "office1"}, 1000);
+        QCOMPARE(result.started, started);
+        QCOMPARE(result.finished, finished);
+        QVERIFY(!result.succeeded());
+    }
+};
+
+QTEST_GUILESS_MAIN(LpoptionsCommandTest)
+#include "tst_lpoptionscommand.moc"
