@@ -67,25 +67,6 @@
     </message>
 </context>
 <context>
-    <name>PrinterTab</name>
-    <message>
-        <source>Printer</source>
-        <translation>Drucker</translation>
-    </message>
-    <message>
-        <source>Printers</source>
-        <translation>Drucker</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Ziel</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-</context>
-<context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>

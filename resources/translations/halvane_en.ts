@@ -67,25 +67,6 @@
     </message>
 </context>
 <context>
-    <name>PrinterTab</name>
-    <message>
-        <source>Printer</source>
-        <translation>Printer</translation>
-    </message>
-    <message>
-        <source>Printers</source>
-        <translation>Printers</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Destination</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-</context>
-<context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>

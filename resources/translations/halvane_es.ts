@@ -67,25 +67,6 @@
     </message>
 </context>
 <context>
-    <name>PrinterTab</name>
-    <message>
-        <source>Printer</source>
-        <translation>Impresora</translation>
-    </message>
-    <message>
-        <source>Printers</source>
-        <translation>Impresoras</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Destino</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-</context>
-<context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>

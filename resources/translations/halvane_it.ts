@@ -67,25 +67,6 @@
     </message>
 </context>
 <context>
-    <name>PrinterTab</name>
-    <message>
-        <source>Printer</source>
-        <translation>Stampante</translation>
-    </message>
-    <message>
-        <source>Printers</source>
-        <translation>Stampanti</translation>
-    </message>
-    <message>
-        <source>Destination</source>
-        <translation>Destinazione</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Stato</translation>
-    </message>
-</context>
-<context>
     <name>ProfileDialog</name>
     <message>
         <source>Profiles</source>

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cups/cups.h>
@@ -347,6 +348,16 @@ private slots:
         QVERIFY(page()->installedOptionsChanged());
         QVERIFY(!rootWarning()->isHidden());
 
+        // A loaded profile unmarks everything; the page marks its widgets'
+        // values again without reloading them.
+        trays->setCurrentIndex(trays->findText(QStringLiteral("Two Trays")));
+        QVERIFY(tray4->isConstrained());
+        dialog->profileChanged();
+        QCOMPARE(trays->currentText(), QStringLiteral("Two Trays"));
+        QCOMPARE(currentOptionStore->option(QStringLiteral("Option8"))->markedChoice()->name(), QStringLiteral("Two"));
+        QVERIFY(tray4->isConstrained());
+        QVERIFY(page()->installedOptionsChanged());
+
         // A root write stores them: the new values count as unchanged.
         dialog->storeInstalledOptions();
         QVERIFY(rootWarning()->isHidden());
@@ -462,6 +473,23 @@ private slots:
         QCOMPARE(table()->currentRow(), before);
         QVERIFY(!knownPrinterNames.contains(QStringLiteral("A_Quorvan_First")));
         QCOMPARE(currentOptionStore, store);
+    }
+
+    void retranslatesItsTexts()
+    {
+        dialog.reset(new ZelDialog);
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/strings/german")));
+        QCoreApplication::installTranslator(&german);
+        page()->retranslateUi();
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(page()->tabName(), QStringLiteral("Drucker"));
+        QCOMPARE(table()->horizontalHeaderItem(1)->text(), QStringLiteral("Ziel"));
+        QCOMPARE(rootWarning()->text(),
+                 QString::fromUtf8("Zum \xc3\x84ndern der installierbaren Optionen sind Root-Rechte erforderlich"));
+        page()->retranslateUi();
+        QCOMPARE(table()->horizontalHeaderItem(1)->text(), QStringLiteral("Destination"));
+        QCOMPARE(table()->item(rowOf(QStringLiteral("Quorvan_Office")), 2)->text(), QStringLiteral("Idle"));
     }
 
     void focusChoosesNoPrinter()

@@ -1,0 +1,183 @@
+// Times the constraint pass that follows one option change, with every page
+// of the main dialog bound to a store imported from the large synthetic PPD,
+// and beside it libcups's ppdConflicts on the same PPD with the same marks.
+// Run by hand as an ordinary user (the panel refuses root):
+//   build/tests/bench/bench_pass [rounds]
+// The pass ends with the printer check against the CUPS that CUPS_SERVER
+// names, as in the panel.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryFile>
+#include <QTextStream>
+
+#include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
+
+#include "kchoice.h"
+#include "koption.h"
+#include "optionstore.h"
+#include "ppdimport.h"
+#include "sessionstate.h"
+#include "syntheticppd.h"
+#include "tab.h"
+#include "zeldialog.h"
+
+namespace {
+
+// A bound list (else a check box) on an enabled page, the last page first:
+// changing it is one option change as a user makes it.
+QWidget *pickChangedWidget(ZelDialog &dialog, QString *where)
+{
+    QWidget *checkBox = nullptr;
+    for (int i = dialog.tabs.size() - 1; i >= 0; --i) {
+        Tab *page = dialog.tabs.at(i);
+        if (!page->isSupported())
+            continue;
+        for (auto it = page->optionWidgets.constBegin(); it != page->optionWidgets.constEnd(); ++it) {
+            QWidget *widget = it.value();
+            if (!widget || !widget->isEnabled())
+                continue;
+            const QString name = page->tabName() + QLatin1Char('/') + it.key();
+            auto *combo = qobject_cast<QComboBox *>(widget);
+            if (combo && combo->count() > 1) {
+                *where = name;
+                return combo;
+            }
+            if (!checkBox && qobject_cast<QCheckBox *>(widget)) {
+                checkBox = widget;
+                *where = name;
+            }
+        }
+    }
+    return checkBox;
+}
+
+// One user change: the next item of a list, or a click on a check box.
+void change(QWidget *widget)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+    else if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
+        checkBox->toggle();
+}
+
+// The store's marks as libcups marks: PPD options only.
+void copyMarks(ppd_file_t *ppd)
+{
+    ppdMarkDefaults(ppd);
+    for (kOption *option : currentOptionStore->options()) {
+        if (!option->isFromPpd() || !option->markedChoice())
+            continue;
+        ppdMarkOption(ppd, option->keyword().toUtf8().constData(),
+                      option->markedChoice()->name().toUtf8().constData());
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 50;
+    QTextStream out(stdout);
+    if (geteuid() == 0) {
+        out << "run this as an ordinary user: the panel refuses root\n";
+        return 1;
+    }
+
+    // A user directory of its own, answered, so no first-run question.
+    const QString user = QStringLiteral("halvane-bench-%1").arg(QCoreApplication::applicationPid());
+    qputenv("USER", user.toLatin1());
+    const QString dir = QStringLiteral("/usr/share/quorvan/") + user + QLatin1Char('/');
+    if (!QDir().mkpath(dir)) {
+        out << "cannot make " << dir << " (/usr/share/quorvan must be writable for every user)\n";
+        return 1;
+    }
+    QFile(dir + QStringLiteral("Settings")).open(QIODevice::WriteOnly);
+    // A settings file exists, so the printer change runs no lpoptions.
+    QFile(dir + QStringLiteral("Bench.cfg")).open(QIODevice::WriteOnly);
+
+    QTemporaryFile file;
+    if (!file.open()) {
+        out << "cannot write the synthetic PPD\n";
+        return 1;
+    }
+    const SyntheticPpdSize size;
+    file.write(syntheticPpd(size));
+    file.close();
+    const QByteArray path = QFile::encodeName(file.fileName());
+    ppd_file_t *ppd = ppdOpenFile(path.constData());
+    if (!ppd) {
+        out << "libcups could not open the synthetic PPD\n";
+        return 1;
+    }
+
+    int status = 0;
+    {
+        ZelDialog dialog;
+        currentOptionStore = new OptionStore;
+        importPpd(ppd, currentOptionStore);
+        currentOptionStore->setPrinterName(QStringLiteral("Bench"));
+        activeSettingsPath = userDataDir + QStringLiteral("Bench.cfg");
+        // Binds and reloads every page, then runs the first pass.
+        dialog.printerChanged(0, 0, -1, -1);
+
+        QString where;
+        QWidget *changed = pickChangedWidget(dialog, &where);
+        if (!changed) {
+            out << "no bound widget on any page to change\n";
+            status = 1;
+        } else {
+            int enabledPages = 0;
+            for (Tab *page : qAsConst(dialog.tabs))
+                enabledPages += page->isSupported() ? 1 : 0;
+
+            qint64 passNs = 0, conflictsNs = 0, worstPassNs = 0, checkNs = 0;
+            int conflicts = 0;
+            for (int round = 0; round < rounds; ++round) {
+                // The change itself runs the pass: markOption, then setConstraints.
+                QElapsedTimer timer;
+                timer.start();
+                change(changed);
+                const qint64 pass = timer.nsecsElapsed();
+                passNs += pass;
+                worstPassNs = qMax(worstPassNs, pass);
+
+                // The CUPS round trip that ends every pass, alone.
+                timer.restart();
+                dialog.checkInstalledPrinters();
+                checkNs += timer.nsecsElapsed();
+
+                copyMarks(ppd);
+                timer.restart();
+                conflicts = ppdConflicts(ppd);
+                conflictsNs += timer.nsecsElapsed();
+            }
+
+            const double passMs = passNs / 1e6 / rounds;
+            const double conflictsMs = conflictsNs / 1e6 / rounds;
+            out << "synthetic PPD: " << size.options << " options, " << size.constraints << " UIConstraints, "
+                << size.groupConstraints << " cupsUIConstraints; " << enabledPages << " of "
+                << dialog.tabs.size() << " pages bound; changed " << where << "\n";
+            out << "printer check against " << cupsServer() << ":" << ippPort() << ": "
+                << QString::number(checkNs / 1e6 / rounds, 'f', 3) << " ms of every pass\n";
+            out << QString("constraint pass: %1 ms (worst %2 ms)   ppdConflicts: %3 ms (%4 conflicts)   "
+                           "pass/ppdConflicts: %5   (mean of %6 changes; one 60 Hz frame is 16.7 ms)\n")
+                       .arg(passMs, 0, 'f', 3).arg(worstPassNs / 1e6, 0, 'f', 3).arg(conflictsMs, 0, 'f', 3)
+                       .arg(conflicts).arg(passMs / conflictsMs, 0, 'f', 2).arg(rounds);
+        }
+        // The dialog's pages point into the store: it goes after them.
+        dialog.unselectPrinters();
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ppdClose(ppd);
+    QDir(dir).removeRecursively();
+    return status;
+}
