@@ -98,6 +98,32 @@ private slots:
         QCOMPARE(page->getOptions().value("Madj"), QString("False"));
         QCOMPARE(page->getOptions().value("fMalt"), QString("0"));
     }
+
+    // The main dialog's pass: the print-accounting rule against toner
+    // saving's off state turns it on and locks it, and the colour group
+    // follows a colour mode another page marked.
+    void constraintPassLocksTonerSavingOn()
+    {
+        ImagingTab *page = m_dialog->imagingTab;
+        QCOMPARE(page->thriftinkGroup()->checkedIndex(), 0);
+        m_store->selectChoice("TPXThriftink", "On");
+        m_dialog->setConstraints();
+        QCOMPARE(page->thriftinkGroup()->checkedIndex(), 1);
+        QVERIFY(!page->thriftinkGroup()->isEnabled());
+        QCOMPARE(marked("Thft"), QString("Level3"));
+        QCOMPARE(page->getOptions().value("Thft"), QString("Level3"));
+    }
+
+    void constraintPassSetsColourGroupByMarkedName()
+    {
+        ImagingTab *page = m_dialog->imagingTab;
+        m_store->selectChoice("ColorModel", "Gray");
+        m_dialog->setConstraints();
+        QCOMPARE(page->colorModeGroup()->checkedName(), QString("Black & white"));
+        m_store->selectChoice("ColorModel", "CMYK");
+        m_dialog->setConstraints();
+        QCOMPARE(page->colorModeGroup()->checkedName(), QString("Full color"));
+    }
 };
 
 QTEST_MAIN(ImagingCouplingTest)
