@@ -1,7 +1,8 @@
-// Draws the Imaging page's icons into resources/halvane/icons/ as PNG files,
-// in the style of draw-icons.cpp: flat rounded tiles, dark grey glyphs on
-// light grey; a button's "-selected" twin is the same glyph in white on the
-// accent blue. Built and run by draw-imaging-icons.sh; the PNGs are committed.
+// Draws the Imaging page's own icons into resources/halvane/icons/ as PNG
+// files (its colour-mode buttons use the Basic page's), in the style of
+// draw-icons.cpp: flat rounded tiles, dark grey glyphs on light grey; a
+// button's "-selected" twin is the same glyph in white on the accent blue.
+// Built and run by draw-imaging-icons.sh; the PNGs are committed.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -47,20 +48,6 @@ void buttonIcon(const QString &name, const Glyph &draw)
         draw(p, selected ? Qt::white : glyph, selected ? accent : tile, selected);
         p.end();
         save(image, selected ? name + QLatin1String("-selected") : name);
-    }
-}
-
-// Three overlapping discs: the colours when coloured, shades of ink when not.
-void discs(QPainter &p, const QColor &ink, bool coloured)
-{
-    const QPointF centres[] = {QPointF(19, 20), QPointF(31, 20), QPointF(25, 30)};
-    const QColor colours[] = {cyan, magenta, yellow};
-    p.setPen(QPen(ink, 1.4));
-    for (int i = 0; i < 3; ++i) {
-        QColor fill = coloured ? colours[i] : ink;
-        fill.setAlphaF(coloured ? 0.75 : 0.25 + 0.2 * i);
-        p.setBrush(fill);
-        p.drawEllipse(centres[i], 9, 9);
     }
 }
 
@@ -154,12 +141,6 @@ int main(int argc, char **argv)
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/halvane/icons");
     QDir().mkpath(outDir);
 
-    buttonIcon(QStringLiteral("color"), [](QPainter &p, const QColor &ink, const QColor &, bool) {
-        discs(p, ink, true);
-    });
-    buttonIcon(QStringLiteral("monochrome"), [](QPainter &p, const QColor &ink, const QColor &, bool) {
-        discs(p, ink, false);
-    });
     buttonIcon(QStringLiteral("thriftink-off"), [](QPainter &p, const QColor &ink, const QColor &paper, bool) {
         drop(p, ink, paper, false);
     });
