@@ -1,7 +1,9 @@
-// The Imaging page inside the main dialog: its colour group and the
-// print-accounting page's colour policy reach the adjustment dialogs through
-// ZelDialog::toggleColorMode. Runs as an ordinary user: the panel refuses root.
+// The Imaging page inside the main dialog: its colour group, the Basic
+// page's and the print-accounting page's colour policy are coupled through
+// ZelDialog::toggleColorMode, and reach the adjustment dialogs. Runs as an
+// ordinary user: the panel refuses root.
 #include "adjustmentdialog.h"
+#include "generaltab.h"
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
@@ -61,6 +63,9 @@ private slots:
         QVERIFY(m_dialog->imagingTab->isEnabled());
         m_dialog->imagingTab->retranslateUi();
         m_dialog->imagingTab->reload();
+        m_dialog->updateTabEnabled(m_dialog->generalTab);
+        QVERIFY(m_dialog->generalTab->isEnabled());
+        m_dialog->generalTab->reload();
     }
 
     void cleanup()
@@ -97,6 +102,43 @@ private slots:
         QCOMPARE(marked("ColorModel"), QString("CMYK"));
         QCOMPARE(page->getOptions().value("Madj"), QString("False"));
         QCOMPARE(page->getOptions().value("fMalt"), QString("0"));
+    }
+
+    // A click on the Basic page's colour group puts the Imaging page's on the
+    // same index and resets the adjustment of the mode not chosen.
+    void basicClickCouplesTheImagingPage()
+    {
+        ZelButtonGroup *basic = m_dialog->generalTab->colorModeGroup();
+        ImagingTab *page = m_dialog->imagingTab;
+        QVERIFY(basic);
+        QCOMPARE(page->colorModeGroup()->checkedIndex(), 0);
+
+        basic->button(1)->click();
+        QCOMPARE(page->colorModeGroup()->checkedIndex(), 1);
+        QCOMPARE(page->colorModeGroup()->checkedName(), QString("Black & white"));
+        QCOMPARE(marked("ColorModel"), QString("Gray"));
+        QCOMPARE(marked("Cadj"), QString("False"));
+        QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
+        QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
+        QCOMPARE(page->getOptions().value("ColorModel"), QString("Gray"));
+
+        basic->button(0)->click();
+        QCOMPARE(page->colorModeGroup()->checkedIndex(), 0);
+        QCOMPARE(marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(marked("Madj"), QString("False"));
+        QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 0);
+    }
+
+    void imagingClickCouplesTheBasicPage()
+    {
+        ZelButtonGroup *basic = m_dialog->generalTab->colorModeGroup();
+        QVERIFY(basic);
+        m_dialog->imagingTab->colorModeGroup()->button(1)->click();
+        QCOMPARE(basic->checkedIndex(), 1);
+        QCOMPARE(m_dialog->generalTab->getOptions().value("ColorModel"), QString("Gray"));
+        m_dialog->imagingTab->colorModeGroup()->button(0)->click();
+        QCOMPARE(basic->checkedIndex(), 0);
+        QCOMPARE(m_dialog->generalTab->getOptions().value("ColorModel"), QString("CMYK"));
     }
 
     // The main dialog's pass: the print-accounting rule against toner
