@@ -1,0 +1,207 @@
+// The Imaging page and its adjustment dialogs on a sample queue of the
+// private cupsd, through the main dialog: chosen on the printer page, edited,
+// applied to the settings file and lpoptions, and loaded again. Runs as an
+// ordinary user: the panel refuses root, and lpoptions run by root would
+// write the system-wide file.
+#include "adjustmentdialog.h"
+#include "comboboxex.h"
+#include "imagingfixtures.h"
+#include "imagingtab.h"
+#include "monodialog.h"
+#include "printertab.h"
+#include "processrunner.h"
+#include "sessionstate.h"
+#include "zelbuttongroup.h"
+#include "zeldialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <unistd.h>
+
+using imagingfixtures::onNextModal;
+
+namespace {
+const QString queue = QStringLiteral("Quorvan_Office");
+
+// Closes every message box that runs while it lives, recording its text.
+class BoxCloser
+{
+public:
+    BoxCloser()
+    {
+        QObject::connect(&probe, &QTimer::timeout, [this]() {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box && box->isVisible()) {
+                texts << box->text();
+                box->close();
+            }
+        });
+        probe.start(20);
+    }
+    QStringList texts;
+
+private:
+    QTimer probe;
+};
+
+QHash<QString, QString> settingsFile(const QString &path)
+{
+    QHash<QString, QString> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0)
+            values.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
+    }
+    return values;
+}
+
+// The queue's marked choices as "lpoptions -p QUEUE -l" lists them.
+QHash<QString, QString> queueDefaults()
+{
+    QHash<QString, QString> values;
+    const ProcessResult listed = ProcessRunner::run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue, QStringLiteral("-l")});
+    if (!listed.succeeded())
+        return values;
+    for (const QByteArray &line : listed.standardOutput.split('\n')) {
+        const int slash = line.indexOf('/');
+        const int colon = line.indexOf(':');
+        if (slash <= 0 || colon < slash)
+            continue;
+        for (const QByteArray &word : line.mid(colon + 1).split(' ')) {
+            if (word.startsWith('*'))
+                values.insert(QString::fromUtf8(line.left(slash)), QString::fromUtf8(word.mid(1)));
+        }
+    }
+    return values;
+}
+}
+
+class ImagingApplyTest : public QObject
+{
+    Q_OBJECT
+
+    QString m_userDir;
+    QTemporaryDir m_home;
+    QByteArray m_savedHome;
+
+    void choose(ZelDialog &dialog)
+    {
+        auto *table = dialog.printerTab->findChild<QTableWidget *>();
+        QVERIFY(table);
+        int row = -1;
+        for (int i = 0; i < table->rowCount(); ++i) {
+            if (table->item(i, 0)->text() == queue)
+                row = i;
+        }
+        QVERIFY2(row >= 0, "the sample queue is not listed");
+        table->setCurrentCell(row, 0);
+        QVERIFY(currentOptionStore);
+        QCOMPARE(currentOptionStore->printerName(), queue);
+        QVERIFY(dialog.imagingTab->isEnabled());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        QVERIFY(m_home.isValid());
+        m_savedHome = qgetenv("HOME");
+        qputenv("HOME", m_home.path().toUtf8()); // lpoptions writes ~/.cups here
+        const QString user = QStringLiteral("tst-imaging-apply-%1").arg(QCoreApplication::applicationPid());
+        qputenv("USER", user.toLatin1());
+        m_userDir = QStringLiteral("/usr/share/quorvan/") + user + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(m_userDir));
+        QFile answered(m_userDir + QStringLiteral("Settings"));
+        QVERIFY(answered.open(QIODevice::WriteOnly));
+        answered.write("Telemetry=False\n");
+    }
+
+    void cleanupTestCase()
+    {
+        QDir(m_userDir).removeRecursively();
+        qputenv("HOME", m_savedHome);
+    }
+
+    void editApplyAndReload()
+    {
+        BoxCloser boxes;
+        QHash<QString, QString> applied;
+        {
+            ZelDialog dialog;
+            choose(dialog);
+            ImagingTab *page = dialog.imagingTab;
+
+            page->thriftinkGroup()->button(1)->click();
+            page->levelBox()->setCurrentIndex(3);
+
+            onNextModal([page](QWidget *) {
+                adjustmentDialog *color = page->colorDialog();
+                color->customCheckBox()->setChecked(true);
+                color->hslButton()->setChecked(true);
+                color->hueComboBox()->setCurrentIndex(4);
+                color->edit("CaHc")->setText(QStringLiteral("-1.5"));
+                color->edit("Cast")->setText(QStringLiteral("0.29"));
+                color->buttons()->button(QDialogButtonBox::Ok)->click();
+            });
+            page->settingsButton()->click();
+            // Tried out and cancelled: stays out of the settings.
+            onNextModal([page](QWidget *) {
+                page->colorDialog()->slider("Cabt")->setValue(800);
+                page->colorDialog()->buttons()->button(QDialogButtonBox::Cancel)->click();
+            });
+            page->settingsButton()->click();
+
+            boxes.texts.clear();
+            dialog.slotButtonApply();
+            QCOMPARE(boxes.texts, QStringList{"Settings applied."});
+            applied = page->getOptions();
+        }
+
+        const QHash<QString, QString> stored = settingsFile(m_userDir + queue + QStringLiteral(".cfg"));
+        QCOMPARE(stored.value("Thft"), QString("Level4"));
+        QCOMPARE(stored.value("Cadj"), QString("True"));
+        QCOMPARE(stored.value("CaColorSpace"), QString("0"));
+        QCOMPARE(stored.value("HueIndex"), QString("4"));
+        QCOMPARE(stored.value("fCaHc"), QString("-1.5"));
+        QCOMPARE(stored.value("CaHc"), QString("-1.0"));
+        QCOMPARE(stored.value("fCast"), QString("0.29"));
+        QCOMPARE(stored.value("fCabt"), QString("0"));
+        QCOMPARE(stored.value("Madj"), QString("False"));
+        QCOMPARE(stored.value("ColorModel"), QString("CMYK"));
+
+        const QHash<QString, QString> defaults = queueDefaults();
+        QCOMPARE(defaults.value("Thft"), QString("Level4"));
+        QCOMPARE(defaults.value("Cadj"), QString("True"));
+        QCOMPARE(defaults.value("CaColorSpace"), QString("0"));
+        QCOMPARE(defaults.value("CaHc"), QString("-1.0"));
+        QCOMPARE(defaults.value("Cast"), QString("0.0"));
+        QCOMPARE(defaults.value("Cabt"), QString("0.0"));
+
+        // A later start shows what was applied.
+        ZelDialog again;
+        choose(again);
+        ImagingTab *page = again.imagingTab;
+        QCOMPARE(page->thriftinkGroup()->checkedIndex(), 1);
+        QCOMPARE(page->levelBox()->currentIndex(), 3);
+        QVERIFY(page->colorDialog()->customCheckBox()->isChecked());
+        QCOMPARE(page->colorDialog()->slider("Cast")->value(), 29);
+        QCOMPARE(page->colorDialog()->slider("CaHc")->value(), -150);
+        QCOMPARE(page->colorDialog()->hueComboBox()->currentIndex(), 4);
+        QCOMPARE(page->getOptions(), applied);
+    }
+};
+
+QTEST_MAIN(ImagingApplyTest)
+#include "tst_imagingapply.moc"

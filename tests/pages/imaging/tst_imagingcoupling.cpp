@@ -1,0 +1,172 @@
+// The Imaging page inside the main dialog: its colour group, the Basic
+// page's and the print-accounting page's colour policy are coupled through
+// ZelDialog::toggleColorMode, and reach the adjustment dialogs. Runs as an
+// ordinary user: the panel refuses root.
+#include "adjustmentdialog.h"
+#include "generaltab.h"
+#include "imagingfixtures.h"
+#include "imagingtab.h"
+#include "monodialog.h"
+#include "sessionstate.h"
+#include "tpxtab.h"
+#include "zelbuttongroup.h"
+#include "zeldialog.h"
+
+#include <QPushButton>
+#include <QSlider>
+#include <QtTest>
+
+#include <unistd.h>
+
+using imagingfixtures::marked;
+
+class ImagingCouplingTest : public QObject
+{
+    Q_OBJECT
+
+    QString m_userDir;
+    OptionStore *m_store = nullptr;
+    ZelDialog *m_dialog = nullptr;
+
+    void writeSettings(const QStringList &lines)
+    {
+        QFile file(activeSettingsPath);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n').toUtf8() + '\n');
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
+        const QString user = QStringLiteral("tst-imaging-%1").arg(QCoreApplication::applicationPid());
+        qputenv("USER", user.toLatin1());
+        m_userDir = QStringLiteral("/usr/share/quorvan/") + user + QLatin1Char('/');
+        QVERIFY2(QDir().mkpath(m_userDir),
+                 "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
+        QFile answered(m_userDir + QStringLiteral("Settings"));
+        QVERIFY(answered.open(QIODevice::WriteOnly));
+        answered.write("Telemetry=False\n");
+    }
+
+    void cleanupTestCase() { QDir(m_userDir).removeRecursively(); }
+
+    void init()
+    {
+        m_dialog = new ZelDialog;
+        m_store = imagingfixtures::loadStore("imaging-page.ppd");
+        currentOptionStore = m_store;
+        activeSettingsPath = m_userDir + QStringLiteral("ImagingQueue.cfg");
+        writeSettings({"Cadj=True", "CaColorSpace=0", "fCast=1.5", "Madj=True", "fMalt=4.5"});
+        // What a printer change does for this page.
+        m_dialog->updateTabEnabled(m_dialog->imagingTab);
+        QVERIFY(m_dialog->imagingTab->isEnabled());
+        m_dialog->imagingTab->retranslateUi();
+        m_dialog->imagingTab->reload();
+        m_dialog->updateTabEnabled(m_dialog->generalTab);
+        QVERIFY(m_dialog->generalTab->isEnabled());
+        m_dialog->generalTab->reload();
+    }
+
+    void cleanup()
+    {
+        delete m_dialog;
+        m_dialog = nullptr;
+        currentOptionStore = nullptr;
+        delete m_store;
+        m_store = nullptr;
+    }
+
+    void colourPolicyResetsOnlyTheColourAdjustment()
+    {
+        ImagingTab *page = m_dialog->imagingTab;
+        QCOMPARE(page->colorDialog()->slider("Cast")->value(), 150);
+        emit m_dialog->tpxTab->colorchanged();
+        QCOMPARE(marked("Cadj"), QString("False"));
+        QCOMPARE(marked("CaColorSpace"), QString("-1"));
+        QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
+        QCOMPARE(marked("Madj"), QString("True"));
+        QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
+    }
+
+    void imagingClickResetsTheOtherMode()
+    {
+        ImagingTab *page = m_dialog->imagingTab;
+        page->colorModeGroup()->button(1)->click();
+        QCOMPARE(page->colorModeGroup()->checkedIndex(), 1);
+        QCOMPARE(marked("ColorModel"), QString("Gray"));
+        QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
+        QCOMPARE(page->getOptions().value("fMalt"), QString("4.5"));
+
+        page->colorModeGroup()->button(0)->click();
+        QCOMPARE(marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(page->getOptions().value("Madj"), QString("False"));
+        QCOMPARE(page->getOptions().value("fMalt"), QString("0"));
+    }
+
+    // A click on the Basic page's colour group puts the Imaging page's on the
+    // same index and resets the adjustment of the mode not chosen.
+    void basicClickCouplesTheImagingPage()
+    {
+        ZelButtonGroup *basic = m_dialog->generalTab->colorModeGroup();
+        ImagingTab *page = m_dialog->imagingTab;
+        QVERIFY(basic);
+        QCOMPARE(page->colorModeGroup()->checkedIndex(), 0);
+
+        basic->button(1)->click();
+        QCOMPARE(page->colorModeGroup()->checkedIndex(), 1);
+        QCOMPARE(page->colorModeGroup()->checkedName(), QString("Black & white"));
+        QCOMPARE(marked("ColorModel"), QString("Gray"));
+        QCOMPARE(marked("Cadj"), QString("False"));
+        QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
+        QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
+        QCOMPARE(page->getOptions().value("ColorModel"), QString("Gray"));
+
+        basic->button(0)->click();
+        QCOMPARE(page->colorModeGroup()->checkedIndex(), 0);
+        QCOMPARE(marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(marked("Madj"), QString("False"));
+        QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 0);
+    }
+
+    void imagingClickCouplesTheBasicPage()
+    {
+        ZelButtonGroup *basic = m_dialog->generalTab->colorModeGroup();
+        QVERIFY(basic);
+        m_dialog->imagingTab->colorModeGroup()->button(1)->click();
+        QCOMPARE(basic->checkedIndex(), 1);
+        QCOMPARE(m_dialog->generalTab->getOptions().value("ColorModel"), QString("Gray"));
+        m_dialog->imagingTab->colorModeGroup()->button(0)->click();
+        QCOMPARE(basic->checkedIndex(), 0);
+        QCOMPARE(m_dialog->generalTab->getOptions().value("ColorModel"), QString("CMYK"));
+    }
+
+    // The main dialog's pass: the print-accounting rule against toner
+    // saving's off state turns it on and locks it, and the colour group
+    // follows a colour mode another page marked.
+    void constraintPassLocksTonerSavingOn()
+    {
+        ImagingTab *page = m_dialog->imagingTab;
+        QCOMPARE(page->thriftinkGroup()->checkedIndex(), 0);
+        m_store->selectChoice("TPXThriftink", "On");
+        m_dialog->setConstraints();
+        QCOMPARE(page->thriftinkGroup()->checkedIndex(), 1);
+        QVERIFY(!page->thriftinkGroup()->isEnabled());
+        QCOMPARE(marked("Thft"), QString("Level3"));
+        QCOMPARE(page->getOptions().value("Thft"), QString("Level3"));
+    }
+
+    void constraintPassSetsColourGroupByMarkedName()
+    {
+        ImagingTab *page = m_dialog->imagingTab;
+        m_store->selectChoice("ColorModel", "Gray");
+        m_dialog->setConstraints();
+        QCOMPARE(page->colorModeGroup()->checkedName(), QString("Black & white"));
+        m_store->selectChoice("ColorModel", "CMYK");
+        m_dialog->setConstraints();
+        QCOMPARE(page->colorModeGroup()->checkedName(), QString("Full color"));
+    }
+};
+
+QTEST_MAIN(ImagingCouplingTest)
+#include "tst_imagingcoupling.moc"
