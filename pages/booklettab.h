@@ -2,7 +2,11 @@
 
 #include "tab.h"
 
-// The Layout page: booklet and pages per sheet.
+class QCheckBox;
+class ZelButtonGroup;
+
+// The Layout page: booklet binding and booklet fold. The base class does the
+// loading, marking, greying and collecting.
 class BookletTab : public Tab
 {
     Q_OBJECT
@@ -12,7 +16,14 @@ public:
 
     void setTabName() override;
     void buildUi() override;
+    void addCustomConstraints() override;
     QIcon icon() override;
     QIcon constraintIcon() override;
     bool isSupported() override;
+
+    ZelButtonGroup *bookletGroup = nullptr;
+    QCheckBox *foldBox = nullptr;
+
+private:
+    void layOut();
 };

@@ -1,20 +1,149 @@
 #include "generaltab.h"
 
+#include "optionstore.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QString customName = QStringLiteral("Custom");
+// Options the settings snapshot repeats the page size under.
+const char *const pageSizeCompanions[] = {"PageRegion", "ImageableArea", "PaperDimension", "MediaSize"};
+const QString groupSheet = QStringLiteral(
+    "ZelButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } QPushButton { border: none; outline: } ");
+
+ComboBoxEx *newComboBox(QWidget *parent, const QString &accessibleName)
+{
+    auto *combo = new ComboBoxEx;
+    combo->setParent(parent);
+    combo->setAccessibleName(accessibleName);
+    combo->setFixedWidth(215);
+    return combo;
+}
+
+QLabel *newCaption(QWidget *parent, const QString &text, const QString &accessibleName)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+QFrame *newLine(QFrame::Shape shape)
+{
+    auto *line = new QFrame;
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    line->setFocusPolicy(Qt::NoFocus);
+    return line;
+}
+}
+
 GeneralTab::GeneralTab(QWidget *dialog)
     : Tab(dialog)
 {
     buildUi();
     connectWidgets();
+    layOut();
+    // After the base connections, so the choice is marked and the pass has
+    // run before the Imaging page follows.
+    if (dialog && dialog->metaObject()->indexOfSlot("toggleColorMode()") >= 0)
+        connect(colorGroup, SIGNAL(buttonClicked(int)), dialog, SLOT(toggleColorMode()));
 }
 
 void GeneralTab::setTabName()
 {
     pageTitle = tr("Basic");
+    pageTitle = tabName();
 }
 
 void GeneralTab::buildUi()
 {
     pageTitle = tr("Basic");
+
+    pageSizeLabel = newCaption(this, tr("Media size") + QLatin1Char(':'), QStringLiteral("lblPageSize"));
+    pageSizeBox = newComboBox(this, QStringLiteral("cmbBxPageSize"));
+    mediaTypeLabel = newCaption(this, tr("Media type") + QLatin1Char(':'), QStringLiteral("lblMediaType"));
+    mediaTypeBox = newComboBox(this, QStringLiteral("cmbBxMediaType"));
+    inputSlotLabel = newCaption(this, tr("Source") + QLatin1Char(':'), QStringLiteral("lblInputSlot"));
+    inputSlotBox = newComboBox(this, QStringLiteral("cmbBxInputSlot"));
+    outputBinLabel = newCaption(this, tr("Destination") + QLatin1Char(':'), QStringLiteral("lblOutputBin"));
+    outputBinBox = newComboBox(this, QStringLiteral("cmbBxOutputBin"));
+
+    collateGroup = new ZelButtonGroup(this, tr("Collate") + QStringLiteral(": "));
+    collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"));
+    collateGroup->addButton(tr("On"), QStringLiteral(":/icons/collate-on"));
+    collateGroup->setAccessibleName(QStringLiteral("butGroupCol"));
+
+    duplexGroup = new ZelButtonGroup(this, tr("Duplex") + QStringLiteral(": "));
+    duplexGroup->addButton(tr("Off"), QStringLiteral(":/icons/duplex-off"));
+    duplexGroup->addButton(tr("Long edge"), QStringLiteral(":/icons/duplex-long"));
+    duplexGroup->addButton(tr("Short edge"), QStringLiteral(":/icons/duplex-short"));
+    duplexGroup->setAccessibleName(QStringLiteral("butGroupDuplex"));
+
+    colorGroup = new ZelButtonGroup(this, tr("Color") + QStringLiteral(": "));
+    colorGroup->addButton(tr("Full color"), QStringLiteral(":/icons/color"));
+    colorGroup->addButton(tr("Black & white"), QStringLiteral(":/icons/monochrome"));
+    colorGroup->setFixedWidth(200);
+    colorGroup->setCaptionEnabled(true);
+    colorGroup->setAccessibleName(QStringLiteral("butGroupColorModelGeneral"));
+
+    optionWidgets.insert(QStringLiteral("PageSize"), pageSizeBox);
+    optionWidgets.insert(QStringLiteral("MediaType"), mediaTypeBox);
+    optionWidgets.insert(QStringLiteral("InputSlot"), inputSlotBox);
+    optionWidgets.insert(QStringLiteral("OutputBin"), outputBinBox);
+    optionWidgets.insert(QStringLiteral("Coll"), collateGroup);
+    optionWidgets.insert(QStringLiteral("Duplex"), duplexGroup);
+    optionWidgets.insert(QStringLiteral("ColorModel"), colorGroup);
+
+    // No caption entry for the colour group: its mark is cleared here.
+    labelWidgets.insert(QStringLiteral("PageSize"), pageSizeLabel);
+    labelWidgets.insert(QStringLiteral("MediaType"), mediaTypeLabel);
+    labelWidgets.insert(QStringLiteral("InputSlot"), inputSlotLabel);
+    labelWidgets.insert(QStringLiteral("OutputBin"), outputBinLabel);
+    labelWidgets.insert(QStringLiteral("Coll"), collateGroup);
+    labelWidgets.insert(QStringLiteral("Duplex"), duplexGroup);
+}
+
+void GeneralTab::layOut()
+{
+    auto *left = new QGridLayout;
+    const Qt::Alignment captionAlign = Qt::AlignLeft | Qt::AlignBottom;
+    const Qt::Alignment boxAlign = Qt::AlignLeft | Qt::AlignTop;
+    left->addWidget(pageSizeLabel, 0, 1, captionAlign);
+    left->addWidget(pageSizeBox, 1, 1, boxAlign);
+    left->addWidget(mediaTypeLabel, 2, 1, captionAlign);
+    left->addWidget(mediaTypeBox, 3, 1, boxAlign);
+    left->addWidget(inputSlotLabel, 4, 1, captionAlign);
+    left->addWidget(inputSlotBox, 5, 1, boxAlign);
+    left->addWidget(outputBinLabel, 7, 1, captionAlign);
+    left->addWidget(outputBinBox, 8, 1, boxAlign);
+    left->setColumnStretch(2, 1);
+    left->setRowStretch(12, 1);
+
+    auto *right = new QGridLayout;
+    right->addWidget(collateGroup, 0, 0, 1, 2, Qt::AlignLeft);
+    right->addWidget(newLine(QFrame::HLine), 1, 0, 1, 4);
+    right->addWidget(duplexGroup, 2, 0, 1, 3, Qt::AlignLeft);
+    right->addWidget(newLine(QFrame::HLine), 3, 0, 1, 4);
+    right->addWidget(colorGroup, 4, 0, 1, 2, Qt::AlignLeft);
+    right->setColumnStretch(2, 1);
+    right->setRowStretch(9, 1);
+    duplexGroup->setStyleSheet(groupSheet);
+    colorGroup->setStyleSheet(groupSheet);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 0);
+    layout->addWidget(newLine(QFrame::VLine), 1);
+    layout->addLayout(right, 0);
+
+    setTabOrder(pageSizeBox, mediaTypeBox);
+    setTabOrder(mediaTypeBox, inputSlotBox);
+    setTabOrder(inputSlotBox, outputBinBox);
+    setTabOrder(outputBinBox, collateGroup->button(0));
+    setTabOrder(collateGroup->button(0), collateGroup->button(1));
 }
 
 QIcon GeneralTab::icon()
@@ -29,6 +158,93 @@ QIcon GeneralTab::constraintIcon()
 
 bool GeneralTab::isSupported()
 {
-    // Not offered until its options are bound.
-    return false;
+    return currentOptionStore != nullptr;
+}
+
+void GeneralTab::addComboItems(QComboBox *comboBox, kOption *option)
+{
+    if (!comboBox || !option)
+        return;
+    const QList<kChoice *> choices = option->choices();
+    for (const kChoice *choice : choices) {
+        if (choice->name() != customName)
+            comboBox->addItem(choice->text());
+    }
+}
+
+void GeneralTab::reload()
+{
+    if (!currentOptionStore)
+        return;
+    blockWidgetSignals(true);
+    setTabName();
+    customConstraintWidgets->clear();
+    clearConflictMarks();
+    updateCaptions();
+    loadWidgetsFromOptions();
+    markAllOptions();
+    enableOptions();
+    updateColorModeGroup();
+    colorGroup->repaint();
+    blockWidgetSignals(false);
+}
+
+void GeneralTab::updateCaptions()
+{
+    updateLabels();
+    outputBinLabel->setText(tr("Destination") + QLatin1Char(':'));
+    inputSlotLabel->setText(tr("Source") + QLatin1Char(':'));
+    pageSizeLabel->setText(tr("Print size") + QLatin1Char(':'));
+}
+
+void GeneralTab::updateColorModeGroup()
+{
+    kOption *option = optionFor(QStringLiteral("ColorModel"));
+    if (!option) {
+        // Disabled already by the load, as any group without its option.
+        colorGroup->select(tr("Black & white"));
+        colorGroup->setCaptionEnabled(true);
+    } else if (option->choiceCount() == 1) {
+        colorGroup->select(tr("Black & white"));
+        colorGroup->setEnabled(false);
+        colorGroup->setCaptionEnabled(true);
+    }
+}
+
+QHash<QString, QString> GeneralTab::getOptions()
+{
+    options.clear();
+    if (!currentOptionStore)
+        return options;
+    for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
+        kOption *option = optionFor(it.key());
+        if (!option)
+            continue;
+        const QString value = widgetValue(it.value(), option);
+        if (value.isEmpty())
+            continue;
+        options.insert(it.key(), value);
+        if (it.key() == QLatin1String("PageSize")) {
+            for (const char *companion : pageSizeCompanions)
+                options.insert(QString::fromLatin1(companion), value);
+        }
+    }
+    return options;
+}
+
+void GeneralTab::clearConflictMarks()
+{
+    Tab::clearConflictMarks();
+    colorGroup->setErrorIcon(false);
+}
+
+bool GeneralTab::enableOptionsForButtonGroup(ZelButtonGroup *button_group, kOption *option)
+{
+    const bool moved = Tab::enableOptionsForButtonGroup(button_group, option);
+    if (option && button_group && option->keyword() == QLatin1String("ColorModel") && option->choiceCount() == 1) {
+        button_group->select(tr("Black & white"));
+        button_group->setEnabled(false);
+        button_group->setCaptionEnabled(true);
+    }
+    return moved;
 }

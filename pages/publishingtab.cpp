@@ -17,8 +17,6 @@ namespace {
 const QString trueText = QStringLiteral("True");
 const QString falseText = QStringLiteral("False");
 const QString noDefault = QStringLiteral("no_default");
-const QString errorMark = QStringLiteral(" <img src=':/icons/error'> ");
-const QString errorImage = QStringLiteral("<img src=':/icons/error'> ");
 
 // Every keyword the page binds; the page is offered when the printer has one.
 const char *const boundKeywords[] = {
@@ -50,13 +48,6 @@ QString storedText(const QString &key)
     return readSettingValue(QString(), key);
 }
 
-void removeSectionMark(QLabel *label)
-{
-    QString text = label->text();
-    text.remove(errorMark);
-    text.remove(errorImage);
-    label->setText(text);
-}
 }
 
 PublishingTab::PublishingTab(QWidget *dialog)
@@ -534,7 +525,7 @@ void PublishingTab::clearConflictMarks()
 {
     Tab::clearConflictMarks();
     for (QLabel *caption : {lblCvrMode, lblPins, lblTint})
-        removeSectionMark(caption);
+        removeErrorMark(caption);
 }
 
 void PublishingTab::updateDependentControls()

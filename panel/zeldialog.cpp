@@ -185,7 +185,13 @@ void ZelDialog::applyTabStyle()
 
 void ZelDialog::updateTabEnabled(Tab *page)
 {
-    tabWidget->setTabEnabled(tabWidget->indexOf(page), page->isSupported());
+    const int index = tabWidget->indexOf(page);
+    if (index < 0 || tabWidget->isTabEnabled(index) == page->isSupported())
+        return;
+    tabWidget->setTabEnabled(index, page->isSupported());
+    // A disabled tab has no size in the style sheet; the bar lays its tabs
+    // out again only when a tab's text is set.
+    tabWidget->bar()->setTabText(index, tabWidget->tabText(index));
 }
 
 QSet<QString> ZelDialog::installedPrinterNames()
@@ -434,6 +440,9 @@ void ZelDialog::printerChanged(int row, int collumn, int prev_row, int prev_coll
 
     if (!currentOptionStore) {
         printerTab->clearConflictMarks();
+        // The pages of the previous queue must not stay usable without a store.
+        for (Tab *page : qAsConst(tabs))
+            updateTabEnabled(page);
         setWindowTitle(tr("Halvane"));
         checkInstalledPrinters();
         ok->setEnabled(false);

@@ -755,7 +755,7 @@ void Tab::clearConflictMarks()
 {
     for (QWidget *caption : qAsConst(labelWidgets)) {
         if (auto *label = qobject_cast<QLabel *>(caption)) {
-            removeFromText(label, errorImage);
+            removeErrorMark(label);
         } else if (auto *checkBox = qobject_cast<QCheckBox *>(caption)) {
             checkBox->setIcon(QIcon());
             QString text = checkBox->text();
@@ -765,6 +765,14 @@ void Tab::clearConflictMarks()
             group->setErrorIcon(false);
         }
     }
+}
+
+void Tab::removeErrorMark(QLabel *label)
+{
+    QString text = label->text();
+    text.remove(errorMark);
+    text.remove(errorImage);
+    label->setText(text);
 }
 
 void Tab::markCustomConstraints()

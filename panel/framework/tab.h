@@ -18,6 +18,8 @@
 // PPD keyword of the option it edits; from these registries the base class
 // fills the widgets, marks their choices, greys blocked choices, shows
 // conflict marks and reports the page's settings.
+class QLabel;
+
 class Tab : public QWidget
 {
     Q_OBJECT
@@ -101,6 +103,8 @@ public:
     QHash<QString, QString> options;
 
 protected:
+    // Takes a caption's error mark off, with the blank it was appended with.
+    static void removeErrorMark(QLabel *label);
     // The stored value of an option in the active settings file, null when
     // there is none or no printer is selected.
     QString storedValue(kOption *option) const;

@@ -17,6 +17,9 @@ void ZelTabBar::paintEvent(QPaintEvent *)
         const QIcon tabIconImage = tabIcon(index);
         const QString text = tabText(index);
         const QRect rect = tabRect(index);
+        // The dialog's style sheet collapses disabled tabs: nothing of theirs
+        // may spill over their neighbours.
+        painter.setClipRect(rect);
 
         option.icon = QIcon();
         option.text.clear();
@@ -28,7 +31,10 @@ void ZelTabBar::paintEvent(QPaintEvent *)
         const int iconWidth = option.iconSize.width();
         painter.drawText(rect.adjusted(iconWidth + 17, 3, 0, -3),
                          Qt::AlignLeft | Qt::AlignVCenter, text);
-        tabIconImage.paint(&painter, rect.adjusted(7, 3, 0, -3),
-                           Qt::AlignLeft | Qt::AlignVCenter, QIcon::Normal, QIcon::Off);
+        // The icon keeps the bar's icon size instead of filling the tab's height.
+        const QSize iconSize = option.iconSize;
+        const QRect iconRect(rect.left() + 7, rect.center().y() - iconSize.height() / 2 + 1,
+                             iconSize.width(), iconSize.height());
+        tabIconImage.paint(&painter, iconRect, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
     }
 }

@@ -1,0 +1,174 @@
+// The Basic, Layout and Finishing pages inside the main dialog, run as the
+// unprivileged user: a conflict of the Finishing page stops OK and Apply, and
+// the rules between options grey choices on other pages through the pass.
+#include "pagefixture.h"
+
+#include "booklettab.h"
+#include "finishingtab.h"
+#include "generaltab.h"
+#include "publishingtab.h"
+#include "zeldialog.h"
+#include "zeltabwidget.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <unistd.h>
+
+using namespace pagefixture;
+
+namespace {
+const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
+
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(QSize(28, 28)).toImage();
+}
+
+void setFolds(FinishingTab *page, bool tri, bool bi)
+{
+    for (auto pair : {qMakePair(page->triFoldButton, tri), qMakePair(page->biFoldButton, bi)}) {
+        const bool was = pair.first->blockSignals(true);
+        pair.first->setChecked(pair.second);
+        pair.first->blockSignals(was);
+    }
+}
+}
+
+class BasicDialogTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_userDir;
+
+    // A dialog with the store of ppd selected as the printer page would
+    // select it, reloaded and checked once.
+    ZelDialog *dialogFor(const QString &ppd, const QList<QPair<QString, QString>> &stored = {})
+    {
+        auto *dialog = new ZelDialog;
+        useStore(storeFromPpd(ppd), m_dir, stored);
+        for (Tab *page : qAsConst(dialog->tabs))
+            dialog->updateTabEnabled(page);
+        dialog->profileChanged();
+        dialog->setConstraints();
+        return dialog;
+    }
+
+    static QPushButton *ok(ZelDialog *d) { return d->buttonBox->button(QDialogButtonBox::Ok); }
+    static QPushButton *apply(ZelDialog *d) { return d->buttonBox->button(QDialogButtonBox::Apply); }
+
+    static bool showsIcon(ZelDialog *d, Tab *page, const QIcon &icon)
+    {
+        return iconImage(d->tabWidget->tabIcon(d->tabWidget->indexOf(page))) == iconImage(icon);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
+        QVERIFY(m_dir.isValid());
+        const QString user = QStringLiteral("tst-basic-%1").arg(QCoreApplication::applicationPid());
+        qputenv("USER", user.toLatin1());
+        m_userDir = sharedRoot + user + QLatin1Char('/');
+        QVERIFY2(QDir().mkpath(m_userDir), "/usr/share/quorvan must be writable for every user");
+        QFile settings(m_userDir + QStringLiteral("Settings"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("Telemetry=False\n");
+    }
+
+    void cleanup()
+    {
+        delete currentOptionStore;
+        currentOptionStore = nullptr;
+    }
+
+    void cleanupTestCase()
+    {
+        QDir(m_userDir).removeRecursively();
+    }
+
+    void foldConflictStopsApply()
+    {
+        QScopedPointer<ZelDialog> d(dialogFor(fixturePath(QStringLiteral("basic-finishing.ppd"))));
+        FinishingTab *page = d->finishingTab;
+        QVERIFY(d->tabWidget->isTabEnabled(d->tabWidget->indexOf(page)));
+        QVERIFY(ok(d.data())->isEnabled());
+        QVERIFY(showsIcon(d.data(), page, page->icon()));
+
+        // Both on while neither mode is marked yet (by hand the engine keeps
+        // the second one off, below).
+        setFolds(page, true, true);
+        page->checkFoldConstraints();
+        d->setConstraints();
+        QVERIFY(!ok(d.data())->isEnabled());
+        QVERIFY(!apply(d.data())->isEnabled());
+        QVERIFY(!d->saveAsButton->isEnabled());
+        QVERIFY(!optionsConsistent);
+        QVERIFY(showsIcon(d.data(), page, page->constraintIcon()));
+        QVERIFY(showsIcon(d.data(), d->generalTab, d->generalTab->icon()));
+        QVERIFY(page->triFoldLabel->text().contains(QStringLiteral("<img src=':/icons/error'>")));
+
+        // Bi-fold off by hand: the pass that follows clears it all.
+        page->biFoldButton->setChecked(false);
+        QVERIFY(ok(d.data())->isEnabled());
+        QVERIFY(apply(d.data())->isEnabled());
+        QVERIFY(d->saveAsButton->isEnabled());
+        QVERIFY(showsIcon(d.data(), page, page->icon()));
+        QVERIFY(!page->triFoldLabel->text().contains(QStringLiteral("<img")));
+        QVERIFY(optionsConsistent);
+        // Tri-fold alone is marked now, which blocks bi-fold.
+        QCOMPARE(markedName("cTriFld"), QStringLiteral("True"));
+        QVERIFY(!page->biFoldButton->isEnabled());
+        page->biFoldButton->setChecked(true);
+        d->setConstraints();
+        QVERIFY(!page->biFoldButton->isChecked());
+        QVERIFY(ok(d.data())->isEnabled());
+    }
+
+    void duplexAndBookletRule()
+    {
+        QScopedPointer<ZelDialog> d(dialogFor(fixturePath(QStringLiteral("basic-layout.ppd")),
+                                              {{"Duplex", "DuplexNoTumble"}}));
+        GeneralTab *basic = d->generalTab;
+        BookletTab *booklet = d->bookletTab;
+        QCOMPARE(basic->duplexGroup->checkedName(), QStringLiteral("Long edge"));
+        QVERIFY(booklet->bookletGroup->button(1)->isEnabled());
+
+        booklet->bookletGroup->button(1)->click();
+        QVERIFY(!basic->duplexGroup->button(0)->isEnabled());
+        QVERIFY(basic->duplexGroup->button(2)->isEnabled());
+
+        booklet->bookletGroup->button(0)->click();
+        QVERIFY(basic->duplexGroup->button(0)->isEnabled());
+        basic->duplexGroup->button(0)->click();
+        QVERIFY(!booklet->bookletGroup->button(1)->isEnabled());
+        QVERIFY(booklet->bookletGroup->button(2)->isEnabled());
+        // Greyed, not marked: nothing stops Apply.
+        QVERIFY(ok(d.data())->isEnabled());
+        QVERIFY(showsIcon(d.data(), booklet, booklet->icon()));
+    }
+
+    void bookletGreysPublishingCover()
+    {
+        QScopedPointer<ZelDialog> d(dialogFor(fixturePath(QStringLiteral("basic-layout.ppd")),
+                                              {{"Duplex", "DuplexNoTumble"}}));
+        PublishingTab *publishing = d->publishingTab;
+        QVERIFY(d->tabWidget->isTabEnabled(d->tabWidget->indexOf(publishing)));
+        publishing->chkButCvr->setChecked(true);
+        QVERIFY(publishing->chkButCvr->isEnabled());
+
+        d->bookletTab->bookletGroup->button(2)->click();
+        QVERIFY(!publishing->chkButCvr->isEnabled());
+        QVERIFY(!publishing->chkButCvr->isChecked());
+        QCOMPARE(markedName("cCovBut"), QStringLiteral("False"));
+        QVERIFY(ok(d.data())->isEnabled());
+
+        d->bookletTab->bookletGroup->button(0)->click();
+        QVERIFY(publishing->chkButCvr->isEnabled());
+    }
+};
+
+QTEST_MAIN(BasicDialogTest)
+#include "tst_basicdialog.moc"
