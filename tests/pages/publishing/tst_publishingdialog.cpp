@@ -4,6 +4,9 @@
 // "Save As..." and the page's tab icon, and the built-in rules greying the
 // page's boxes.
 #include "boxrecorder.h"
+#include "generaltab.h"
+#include "kchoice.h"
+#include "koption.h"
 #include "optionstore.h"
 #include "paneldriver.h"
 #include "publishingtab.h"
@@ -119,13 +122,17 @@ private:
         QCOMPARE(edit->text(), text);
     }
 
-    // A change of the Basic page's duplex setting, made on the store, and
-    // the pass that such a change starts.
+    // A click on the Basic page's duplex button for that choice.
     void setDuplex(const QString &choice)
     {
-        QVERIFY(currentOptionStore->option(QStringLiteral("Duplex"))->choiceByName(choice));
-        currentOptionStore->selectChoice(QStringLiteral("Duplex"), choice);
-        dialog->setConstraints();
+        kOption *duplex = currentOptionStore->option(QStringLiteral("Duplex"));
+        const kChoice *wanted = duplex->choiceByName(choice);
+        QVERIFY(wanted);
+        ZelButtonGroup *group = dialog->generalTab->duplexGroup;
+        const int position = group->buttonNames().indexOf(wanted->text());
+        QVERIFY2(position >= 0, qPrintable(wanted->text()));
+        group->button(position)->click();
+        QCOMPARE(duplex->markedChoice(), wanted);
     }
 
     bool showsConstraintIcon() const
@@ -367,10 +374,10 @@ private slots:
         QCOMPARE(page()->getExtraOptions().value(QStringLiteral("ZqPageinsertNums")), QStringLiteral("2,9"));
     }
 
-    // Covers front and back with every side, inserts on both sides, as
-    // stored; the user picks the cover mode on the page, the duplex setting
-    // changes on the Basic page. What is greyed is unchecked and no longer
-    // reaches the settings; greying is no conflict.
+    // Covers front and back with every side, inserts on both sides, and a
+    // duplex setting, as stored; the user picks the cover mode on the page.
+    // What is greyed is unchecked and no longer reaches the settings;
+    // greying is no conflict. Then the duplex setting changes to two-sided.
     void rulesGreyTheSides_data()
     {
         QTest::addColumn<QString>("coverMode");
@@ -396,11 +403,11 @@ private slots:
         QFETCH(QStringList, sides);
         QFETCH(QString, coverValue);
         QFETCH(QString, insertValue);
-        useFreshUser(coverAndInsertStored);
+        useFreshUser(coverAndInsertStored + QStringList{"Duplex=" + duplex});
         openOnQueue();
+        QCOMPARE(currentOptionStore->option(QStringLiteral("Duplex"))->markedChoice()->name(), duplex);
 
         click(pageWidget<QRadioButton>(coverMode));
-        setDuplex(duplex);
         const bool frontAndBack = coverMode == QLatin1String("rdButCvrFrontBack");
         const bool twoSided = duplex != QLatin1String("None");
         QCOMPARE(enabledSides(), sides);
