@@ -34,6 +34,9 @@ public:
     void mark();
     void unmark();
     bool isConstrained() const;
+    // The marked choices whose pairwise rules block this one now.
+    QList<OptionChoice> constrainedBy() const { return m_blockedBy; }
+    bool hasActiveGroupConstraint() const { return !m_activeGroupRules.isEmpty(); }
 
 private:
     QString m_name;

@@ -23,6 +23,9 @@ const char *const boundKeywords[] = {
     "CvrM", "Pmed", "Tmed", "cCovBut", "cCovTRad", "cCovBRad", "cCovPOFO", "cCovPOFI",
     "cCovPOBO", "cCovPOBI", "cInsBut", "cInsPrnF", "cInsPrnB", "cIntBut", "cIntPrn"};
 
+// The section buttons' keywords: interleaving excludes the other two.
+const char *const sectionKeywords[] = {"cCovBut", "cInsBut", "cIntBut"};
+
 // The five page-list messages, translated where they are shown.
 const char *const messageEmpty = QT_TRANSLATE_NOOP("PublishingTab", "Please type a page range.");
 const char *const messageSyntax = QT_TRANSLATE_NOOP("PublishingTab", "Please enter your specified pages.");
@@ -544,6 +547,37 @@ void PublishingTab::updateDependentControls()
     }
     if (!interleave || (!cover && !insert))
         removeCustomConstraint(chkButTint);
+}
+
+bool PublishingTab::blockedOnlyBySections(kOption *option) const
+{
+    const kChoice *on = option->choiceByName(trueText);
+    if (!on || !on->isConstrained() || on->hasActiveGroupConstraint())
+        return false;
+    for (const OptionChoice &blocker : on->constrainedBy()) {
+        const QString keyword = blocker.first->keyword();
+        bool section = false;
+        for (const char *sectionKeyword : sectionKeywords)
+            section |= keyword == QLatin1String(sectionKeyword);
+        // The blocker's mark, not its button: a section button starts a pass
+        // before its own option is marked, so a section just switched off
+        // still blocks then.
+        if (!section || blocker.second->name() != trueText)
+            return false;
+    }
+    return true;
+}
+
+bool PublishingTab::enableOptionsForCheckBoxButton(ZelCheckBoxButton *checkbox_button, kOption *option)
+{
+    // Two sections that are both on (a stored file or profile holding both)
+    // stay on, and the page's turn marks them, instead of the pass dropping
+    // whichever of them the registry happens to list first.
+    if (checkbox_button && option && checkbox_button->isChecked() && blockedOnlyBySections(option)) {
+        checkbox_button->setEnabled(true);
+        return false;
+    }
+    return Tab::enableOptionsForCheckBoxButton(checkbox_button, option);
 }
 
 bool PublishingTab::hasConflict()

@@ -30,6 +30,7 @@ public:
     bool hasConflict() override;
     void retranslateUi() override;
     void markCustomConstraints() override;
+    bool enableOptionsForCheckBoxButton(ZelCheckBoxButton *checkbox_button, kOption *option) override;
 
     QString coverModeValue() const;
     QString coverRadioState() const;
@@ -87,6 +88,9 @@ private:
     void connectPage();
     // A plain (not unique) connection to the dialog's constraint pass.
     void connectToPass(QObject *sender, const char *signal);
+    // True when the section's "True" is blocked by nothing but the "True"
+    // of other sections.
+    bool blockedOnlyBySections(kOption *option) const;
 
     QRegExpValidator *pageListValidator = nullptr;
 };

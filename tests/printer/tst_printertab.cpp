@@ -4,6 +4,7 @@
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "paneldriver.h"
 #include "printertab.h"
 #include "processrunner.h"
 #include "retiredstore.h"
@@ -26,8 +27,6 @@
 #include <unistd.h>
 
 namespace {
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
-
 QString lpadminPath()
 {
     return QStandardPaths::findExecutable(QStringLiteral("lpadmin"),
@@ -69,7 +68,7 @@ private:
     std::unique_ptr<ZelDialog> dialog;
 
     PrinterTab *page() const { return dialog->printerTab; }
-    QTableWidget *table() const { return page()->findChild<QTableWidget *>(); }
+    QTableWidget *table() const { return paneldriver::printerTable(*dialog); }
     QLabel *rootWarning() const
     {
         for (QLabel *label : page()->findChildren<QLabel *>()) {
@@ -87,18 +86,8 @@ private:
         return nullptr;
     }
 
-    QStringList listedNames() const
-    {
-        QStringList names;
-        for (int row = 0; row < table()->rowCount(); ++row)
-            names << table()->item(row, 0)->text();
-        return names;
-    }
-
-    int rowOf(const QString &queue) const
-    {
-        return listedNames().indexOf(queue);
-    }
+    QStringList listedNames() const { return paneldriver::listedPrinters(*dialog); }
+    int rowOf(const QString &queue) const { return paneldriver::printerRow(*dialog, queue); }
 
     void lpadmin(const QStringList &arguments)
     {
@@ -119,7 +108,6 @@ private:
         addedQueues.removeAll(name);
     }
 
-    // As a click does: the row becomes current, the page and the dialog react.
     void checkTabsFollowSupport()
     {
         for (int i = 0; i < dialog->tabs.size(); ++i) {
@@ -133,9 +121,7 @@ private:
 
     void choose(const QString &queue)
     {
-        const int row = rowOf(queue);
-        QVERIFY2(row >= 0, qPrintable(queue + " is not listed"));
-        table()->setCurrentCell(row, 0);
+        QVERIFY2(paneldriver::choosePrinter(*dialog, queue), qPrintable(queue + " is not listed"));
     }
 
     QStringList tempPpdFiles() const
@@ -150,13 +136,8 @@ private slots:
         QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER") && !qEnvironmentVariableIsEmpty("HALVANE_CUPS_QUEUES"),
                  "needs the private cupsd (CTest fixture cups)");
         QVERIFY2(!lpadminPath().isEmpty(), "lpadmin is not installed");
-        const QString user = QStringLiteral("tst-printer-%1").arg(QCoreApplication::applicationPid());
-        qputenv("USER", user.toLatin1());
-        userDir = sharedRoot + user + QLatin1Char('/');
-        QVERIFY2(QDir().mkpath(userDir), "/usr/share/quorvan must be writable for every user");
-        QFile settings(userDir + QStringLiteral("Settings"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("Telemetry=False\n");
+        userDir = paneldriver::preparePanelUser(QStringLiteral("tst-printer-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY2(!userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
         // libcups puts the fetched PPDs here: none may be left behind.
         tempDir.reset(new QTemporaryDir);
         QVERIFY(tempDir->isValid());

@@ -1,0 +1,440 @@
+// The Publishing page inside the real main dialog, on the private cupsd's
+// colour queue (cover, insert and backing media; one-sided by default), as
+// the ordinary user the panel needs: the pass's verdict on OK, Apply,
+// "Save As..." and the page's tab icon, and the built-in rules greying the
+// page's boxes.
+#include "boxrecorder.h"
+#include "generaltab.h"
+#include "kchoice.h"
+#include "koption.h"
+#include "optionstore.h"
+#include "paneldriver.h"
+#include "publishingtab.h"
+#include "sessionstate.h"
+#include "settingsfile.h"
+#include "zeldialog.h"
+#include "zeltabwidget.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+const QString queue = QStringLiteral("Quorvan_Color");
+const QString errorImage = QStringLiteral("<img src=':/icons/error'>");
+const QString applied = QStringLiteral("Success|Settings applied.");
+
+bool marked(const QLabel *label)
+{
+    return label->text().contains(errorImage);
+}
+
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(QSize(28, 28)).toImage();
+}
+
+// A settings file as Apply writes it, with the cover section on, front and
+// back, every side printed; page insert on before page 4, both sides.
+const QStringList coverAndInsertStored = {
+    "cCovBut=True", "cCovTRad=False", "cCovBRad=True", "cCovPOFO=True", "cCovPOFI=True", "cCovPOBO=True",
+    "cCovPOBI=True", "ZqCoverModeEnabled=True", "ZqCoverModeValue=15", "ZqCovermodeRadioButtonState=2",
+    "cInsBut=True", "cInsPrnF=True", "cInsPrnB=True", "Pins=On", "ZqPageInsertEnabled=True",
+    "ZqPageinsertValue=3", "ZqPageinsertNums=4", "cIntBut=False", "ZqIntLvEnabled=False", "ZqIntLvValue=0"};
+}
+
+class PublishingDialogTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    int serial = 0;
+    QStringList madeDirs;
+    std::unique_ptr<QTemporaryDir> home;
+    std::unique_ptr<ZelDialog> dialog;
+
+    PublishingTab *page() const { return dialog->publishingTab; }
+    QPushButton *ok() const { return dialog->buttonBox->button(QDialogButtonBox::Ok); }
+    QPushButton *apply() const { return dialog->buttonBox->button(QDialogButtonBox::Apply); }
+
+    template<typename T> T *pageWidget(const QString &name) const
+    {
+        for (T *widget : page()->findChildren<T *>()) {
+            if (widget->accessibleName() == name)
+                return widget;
+        }
+        qFatal("the Publishing page has no %s", qPrintable(name));
+        return nullptr;
+    }
+
+    QString cfgPath() const { return userDataDir + queue + QStringLiteral(".cfg"); }
+
+    // A user of its own, so no test finds another's settings file; with
+    // stored lines its file for the queue holds them.
+    void useFreshUser(const QStringList &stored = QStringList())
+    {
+        const QString dir = paneldriver::preparePanelUser(
+            QStringLiteral("tst-pubdlg-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
+        QVERIFY2(!dir.isEmpty(), "/usr/share/quorvan must be writable for every user");
+        madeDirs << dir;
+        if (stored.isEmpty())
+            return;
+        QFile file(dir + queue + QStringLiteral(".cfg"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stored.join(QLatin1Char('\n')).toUtf8() + '\n');
+    }
+
+    // The dialog on screen with the queue picked in the printer table and
+    // the Publishing page in front.
+    void openOnQueue()
+    {
+        dialog.reset(new ZelDialog);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QVERIFY2(paneldriver::choosePrinter(*dialog, queue), "the private cupsd lists no colour queue");
+        QVERIFY(currentOptionStore);
+        QCOMPARE(activeSettingsPath, cfgPath());
+        const int index = dialog->tabWidget->indexOf(page());
+        QVERIFY(dialog->tabWidget->isTabEnabled(index));
+        dialog->tabWidget->setCurrentIndex(index);
+    }
+
+    // As a click does: nothing happens on a greyed widget.
+    void click(QAbstractButton *button) { button->click(); }
+    void click(ZelCheckBoxButton *button) { button->iconButton()->click(); }
+
+    // Replaces the page list key by key, as typing does.
+    void typePages(const QString &text)
+    {
+        QLineEdit *edit = page()->lnEditPinsPage;
+        QVERIFY(edit->isEnabled());
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+        QCOMPARE(edit->text(), text);
+    }
+
+    // A click on the Basic page's duplex button for that choice.
+    void setDuplex(const QString &choice)
+    {
+        kOption *duplex = currentOptionStore->option(QStringLiteral("Duplex"));
+        const kChoice *wanted = duplex->choiceByName(choice);
+        QVERIFY(wanted);
+        ZelButtonGroup *group = dialog->generalTab->duplexGroup;
+        const int position = group->buttonNames().indexOf(wanted->text());
+        QVERIFY2(position >= 0, qPrintable(wanted->text()));
+        group->button(position)->click();
+        QCOMPARE(duplex->markedChoice(), wanted);
+    }
+
+    bool showsConstraintIcon() const
+    {
+        const int index = dialog->tabWidget->indexOf(page());
+        return iconImage(dialog->tabWidget->tabIcon(index)) == iconImage(page()->constraintIcon());
+    }
+
+    // The pass's verdict everywhere the user sees it.
+    void verifyVerdict(bool consistent)
+    {
+        QCOMPARE(ok()->isEnabled(), consistent);
+        QCOMPARE(apply()->isEnabled(), consistent);
+        QCOMPARE(dialog->saveAsButton->isEnabled(), consistent);
+        QCOMPARE(optionsConsistent, consistent);
+        QCOMPARE(page()->hasConflict(), !consistent);
+        QCOMPARE(showsConstraintIcon(), !consistent);
+    }
+
+    // The four cover side boxes that pass test, in the order of the bits.
+    QStringList sideBoxes(const std::function<bool(const QCheckBox *)> &test) const
+    {
+        QStringList names;
+        for (QCheckBox *box : {page()->chkBxCvrFrontOut, page()->chkBxCvrFrontIn, page()->chkBxCvrBackOut,
+                               page()->chkBxCvrBackIn}) {
+            if (test(box))
+                names << box->accessibleName();
+        }
+        return names;
+    }
+    QStringList enabledSides() const { return sideBoxes([](const QCheckBox *box) { return box->isEnabled(); }); }
+    QStringList checkedSides() const { return sideBoxes([](const QCheckBox *box) { return box->isChecked(); }); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest fixture cups)");
+        // lpoptions and the other programs' print settings stay in here.
+        home.reset(new QTemporaryDir);
+        QVERIFY(home->isValid());
+        qputenv("HOME", home->path().toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");
+        // The icons the verdict is read from must differ.
+        PublishingTab probe;
+        QVERIFY(iconImage(probe.icon()) != iconImage(probe.constraintIcon()));
+    }
+
+    void init()
+    {
+        knownPrinterNames.clear();
+        activeSettingsPath.clear();
+    }
+
+    void cleanup()
+    {
+        dialog.reset();
+        delete currentOptionStore;
+        currentOptionStore = nullptr;
+        QTest::qWait(0); // stores the printer page let go
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &dir : qAsConst(madeDirs))
+            QDir(dir).removeRecursively();
+    }
+
+    // A file that holds interleaving beside covers or inserts (written by an
+    // older panel, or by hand): the rules keep the buttons apart, so a user
+    // meets the conflict only here. Both sections stay on and the page says
+    // so; the user switches one off and may apply.
+    void storedInterleaveConflict_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("other");        // the section beside interleaving
+        QTest::addColumn<QString>("otherCaption");
+        QTest::addColumn<QString>("switchedOff");  // the button the user clicks off
+
+        const QStringList cover = {"cCovBut=True", "cIntBut=True", "ZqCoverModeEnabled=True",
+                                   "ZqCovermodeRadioButtonState=1", "ZqIntLvEnabled=True", "ZqIntLvValue=1"};
+        const QStringList insert = {"cInsBut=True", "cIntBut=True", "ZqPageInsertEnabled=True", "ZqPageinsertNums=4",
+                                    "ZqIntLvEnabled=True", "ZqIntLvValue=2"};
+        QTest::newRow("cover, interleaving switched off") << cover << "chkButCvr" << "lblCvrMode" << "chkButTint";
+        QTest::newRow("cover, cover switched off") << cover << "chkButCvr" << "lblCvrMode" << "chkButCvr";
+        QTest::newRow("insert, interleaving switched off") << insert << "chkButPins" << "lblPins" << "chkButTint";
+        QTest::newRow("insert, insert switched off") << insert << "chkButPins" << "lblPins" << "chkButPins";
+        // A profile written by hand holds the page's own keys alone.
+        QTest::newRow("page keys alone")
+            << QStringList{"ZqCoverModeEnabled=True", "ZqIntLvEnabled=True"} << "chkButCvr" << "lblCvrMode"
+            << "chkButTint";
+    }
+
+    void storedInterleaveConflict()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, other);
+        QFETCH(QString, otherCaption);
+        QFETCH(QString, switchedOff);
+        useFreshUser(stored);
+        BoxRecorder recorder;
+        openOnQueue();
+
+        auto *tint = page()->chkButTint;
+        auto *beside = pageWidget<ZelCheckBoxButton>(other);
+        auto *besideCaption = pageWidget<QLabel>(otherCaption);
+        auto *untouched = other == QLatin1String("chkButCvr") ? page()->lblPins : page()->lblCvrMode;
+        // Whatever order the page's registry lists them in, neither is dropped.
+        for (int pass = 0; pass < 2; ++pass) {
+            QVERIFY(tint->isChecked());
+            QVERIFY(beside->isChecked());
+            QVERIFY(tint->isEnabled());
+            QVERIFY(beside->isEnabled());
+            QCOMPARE(page()->lblTint->text().count(errorImage), 1);
+            QCOMPARE(besideCaption->text().count(errorImage), 1);
+            QVERIFY(!marked(untouched));
+            verifyVerdict(false);
+            dialog->setConstraints();
+        }
+
+        auto *off = switchedOff == QLatin1String("chkButTint") ? tint : beside;
+        auto *kept = off == tint ? beside : tint;
+        click(off);
+        QVERIFY(!off->isChecked());
+        QVERIFY(kept->isChecked());
+        // Now the rules keep the user from making the pair again.
+        QVERIFY(!off->isEnabled());
+        QVERIFY(!marked(page()->lblTint));
+        QVERIFY(!marked(besideCaption));
+        verifyVerdict(true);
+        QCOMPARE(recorder.boxes, QStringList());
+
+        dialog->slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{applied});
+        QCOMPARE(readSettingValue(queue, QStringLiteral("ZqIntLvEnabled")), kept == tint ? "True" : "False");
+        QCOMPARE(readSettingValue(queue, QStringLiteral("cIntBut")), kept == tint ? "True" : "False");
+        const QString besideKey = other == QLatin1String("chkButCvr") ? "ZqCoverModeEnabled" : "ZqPageInsertEnabled";
+        QCOMPARE(readSettingValue(queue, besideKey), kept == beside ? "True" : "False");
+    }
+
+    // Through the widgets the pair cannot be made: the first section on
+    // greys the other button, and a click on it does nothing.
+    void widgetsKeepInterleavingApart_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QStringList>("greyed");
+        QTest::newRow("cover first") << "chkButCvr" << QStringList{"chkButTint"};
+        QTest::newRow("insert first") << "chkButPins" << QStringList{"chkButTint"};
+        QTest::newRow("interleaving first") << "chkButTint" << QStringList{"chkButCvr", "chkButPins"};
+    }
+
+    void widgetsKeepInterleavingApart()
+    {
+        QFETCH(QString, first);
+        QFETCH(QStringList, greyed);
+        useFreshUser();
+        openOnQueue();
+        verifyVerdict(true);
+
+        click(pageWidget<ZelCheckBoxButton>(first));
+        QVERIFY(pageWidget<ZelCheckBoxButton>(first)->isChecked());
+        for (const QString &name : qAsConst(greyed)) {
+            auto *button = pageWidget<ZelCheckBoxButton>(name);
+            QVERIFY2(!button->isEnabled(), qPrintable(name));
+            click(button);
+            QVERIFY2(!button->isChecked(), qPrintable(name));
+        }
+        QVERIFY(!marked(page()->lblTint));
+
+        click(pageWidget<ZelCheckBoxButton>(first));
+        for (const QString &name : qAsConst(greyed))
+            QVERIFY2(pageWidget<ZelCheckBoxButton>(name)->isEnabled(), qPrintable(name));
+        verifyVerdict(true);
+    }
+
+    // Page insert switched on, then a list typed: only an accepted list
+    // lets the settings be applied; switching the section off clears it.
+    void pageListVerdict_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("consistent");
+        QTest::addColumn<QString>("message"); // on "Page insert:"; empty: no mark
+
+        QTest::newRow("nothing typed") << "" << false << "Please type a page range.";
+        QTest::newRow("page 1") << "1" << false << "You can only enter page numbers between 2 and 511";
+        QTest::newRow("59 pages") << "2-60" << false << "You can only insert up to 50 pages.";
+        QTest::newRow("two numbers in one entry") << "12 13" << false << "Please enter your specified pages.";
+        QTest::newRow("trailing comma, silent") << "3," << false << "";
+        QTest::newRow("accepted") << "9-5,3" << true << "";
+    }
+
+    void pageListVerdict()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, consistent);
+        QFETCH(QString, message);
+        useFreshUser();
+        openOnQueue();
+        verifyVerdict(true);
+
+        click(page()->chkButPins);
+        QVERIFY(page()->chkButPins->isChecked());
+        if (!typed.isEmpty())
+            typePages(typed);
+        verifyVerdict(consistent);
+        QCOMPARE(marked(page()->lblPins), !message.isEmpty());
+        if (!message.isEmpty())
+            QCOMPARE(page()->lblPins->toolTip(), message);
+
+        click(page()->chkButPins);
+        QVERIFY(page()->lnEditPinsPage->text().isEmpty());
+        QVERIFY(!marked(page()->lblPins));
+        verifyVerdict(true);
+    }
+
+    // Page 2 is taken until both front cover sides are printed; the cover
+    // boxes alone change the verdict.
+    void frontCoverSidesDecideOverPageTwo()
+    {
+        useFreshUser();
+        openOnQueue();
+        // Two-sided, or the rules grey the inside of the front cover.
+        setDuplex(QStringLiteral("DuplexNoTumble"));
+        click(page()->chkButPins);
+        typePages(QStringLiteral("2,9"));
+        verifyVerdict(true);
+
+        click(page()->chkButCvr);
+        click(page()->chkBxCvrFrontOut);
+        verifyVerdict(true);
+        QVERIFY(page()->chkBxCvrFrontIn->isEnabled());
+        click(page()->chkBxCvrFrontIn);
+        QVERIFY(page()->chkBxCvrFrontIn->isChecked());
+        verifyVerdict(false);
+        QCOMPARE(page()->lblPins->toolTip(), QStringLiteral("You can only enter page numbers between 3 and 511"));
+
+        click(page()->chkBxCvrFrontOut);
+        verifyVerdict(true);
+        QCOMPARE(page()->getExtraOptions().value(QStringLiteral("ZqPageinsertNums")), QStringLiteral("2,9"));
+    }
+
+    // Covers front and back with every side, inserts on both sides, and a
+    // duplex setting, as stored; the user picks the cover mode on the page.
+    // What is greyed is unchecked and no longer reaches the settings;
+    // greying is no conflict. Then the duplex setting changes to two-sided.
+    void rulesGreyTheSides_data()
+    {
+        QTest::addColumn<QString>("coverMode");
+        QTest::addColumn<QString>("duplex");
+        QTest::addColumn<QStringList>("sides");   // enabled and checked
+        QTest::addColumn<QString>("coverValue");
+        QTest::addColumn<QString>("insertValue");
+
+        const QStringList all = {"chkBxCvrFrontOut", "chkBxCvrFrontIn", "chkBxCvrBackOut", "chkBxCvrBackIn"};
+        QTest::newRow("front and back, two-sided") << "rdButCvrFrontBack" << "DuplexNoTumble" << all << "15" << "3";
+        QTest::newRow("front and back, one-sided")
+            << "rdButCvrFrontBack" << "None" << QStringList{"chkBxCvrFrontOut", "chkBxCvrBackIn"} << "9" << "1";
+        QTest::newRow("front alone, two-sided")
+            << "rdButCvrFront" << "DuplexTumble" << QStringList{"chkBxCvrFrontOut", "chkBxCvrFrontIn"} << "3" << "3";
+        QTest::newRow("front alone, one-sided")
+            << "rdButCvrFront" << "None" << QStringList{"chkBxCvrFrontOut"} << "1" << "1";
+    }
+
+    void rulesGreyTheSides()
+    {
+        QFETCH(QString, coverMode);
+        QFETCH(QString, duplex);
+        QFETCH(QStringList, sides);
+        QFETCH(QString, coverValue);
+        QFETCH(QString, insertValue);
+        useFreshUser(coverAndInsertStored + QStringList{"Duplex=" + duplex});
+        openOnQueue();
+        QCOMPARE(currentOptionStore->option(QStringLiteral("Duplex"))->markedChoice()->name(), duplex);
+
+        click(pageWidget<QRadioButton>(coverMode));
+        const bool frontAndBack = coverMode == QLatin1String("rdButCvrFrontBack");
+        const bool twoSided = duplex != QLatin1String("None");
+        QCOMPARE(enabledSides(), sides);
+        QCOMPARE(checkedSides(), sides);
+        QCOMPARE(page()->lblCvrBack->isEnabled(), frontAndBack);
+        QCOMPARE(page()->chkBxPinsPrintOntoBack->isEnabled(), twoSided);
+        QCOMPARE(page()->chkBxPinsPrintOntoBack->isChecked(), twoSided);
+        QVERIFY(page()->chkBxPinsPrintOntoFront->isEnabled());
+        const QHash<QString, QString> extra = page()->getExtraOptions();
+        QCOMPARE(extra.value(QStringLiteral("ZqCoverModeValue")), coverValue);
+        QCOMPARE(extra.value(QStringLiteral("ZqPageinsertValue")), insertValue);
+        const QHash<QString, QString> options = page()->getOptions();
+        QCOMPARE(options.value(QStringLiteral("cCovPOBO")), QString(sides.contains("chkBxCvrBackOut") ? "True" : "False"));
+        QCOMPARE(options.value(QStringLiteral("cInsPrnB")), QString(twoSided ? "True" : "False"));
+        verifyVerdict(true);
+
+        // Two-sided again: the boxes come back, still unchecked.
+        setDuplex(QStringLiteral("DuplexNoTumble"));
+        const QStringList free = frontAndBack ? QStringList{"chkBxCvrFrontOut", "chkBxCvrFrontIn", "chkBxCvrBackOut",
+                                                            "chkBxCvrBackIn"}
+                                              : QStringList{"chkBxCvrFrontOut", "chkBxCvrFrontIn"};
+        QCOMPARE(enabledSides(), free);
+        QCOMPARE(checkedSides(), sides);
+        QVERIFY(page()->chkBxPinsPrintOntoBack->isEnabled());
+        verifyVerdict(true);
+    }
+};
+
+QTEST_MAIN(PublishingDialogTest)
+#include "tst_publishingdialog.moc"
