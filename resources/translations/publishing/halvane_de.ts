@@ -24,10 +24,6 @@
         <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publizieren</translation>
-    </message>
-    <message>
         <source>Cover mode:</source>
         <translation>Deckblatt:</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>You can only enter page numbers between 2 and 511</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publishing</translation>
-    </message>
-    <message>
         <source>Cover mode:</source>
         <translation>Cover mode:</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>Solo puede introducir números de página entre 2 y 511</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicación</translation>
-    </message>
-    <message>
         <source>Cover mode:</source>
         <translation>Portada:</translation>
     </message>

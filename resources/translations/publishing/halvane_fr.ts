@@ -24,10 +24,6 @@
         <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publication</translation>
-    </message>
-    <message>
         <source>Cover mode:</source>
         <translation>Couverture :</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>È possibile immettere solo numeri di pagina compresi tra 2 e 511</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Pubblicazione</translation>
-    </message>
-    <message>
         <source>Cover mode:</source>
         <translation>Copertina:</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>Só pode introduzir números de página entre 2 e 511</translation>
     </message>
     <message>
-        <source>Publishing</source>
-        <translation>Publicação</translation>
-    </message>
-    <message>
         <source>Cover mode:</source>
         <translation>Capa:</translation>
     </message>
