@@ -24,6 +24,8 @@ default_queues=(
   # non-ASCII name, and queues its maker test turns away ("-": no PPD).
   "RB_Fleet=printer-installable.ppd"
   "Quorvan_Büro=cups-office.ppd"
+  # Booklet, folding, punching and stapling.
+  "Quorvan_Finisher=cups-finisher.ppd"
   "Lower_Maker=printer-lowercase-maker.ppd"
   "Prefixed_Maker=printer-prefixed-maker.ppd"
   "Foreign_DeviceID=printer-foreign-deviceid.ppd"
