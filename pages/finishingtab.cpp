@@ -1,6 +1,7 @@
 #include "finishingtab.h"
 
 #include "optionstore.h"
+#include "pagewidgets.h"
 #include "queuestate.h"
 #include "settingsfile.h"
 
@@ -16,36 +17,11 @@ const QString foldKeyword = QStringLiteral("FldA");
 const QString bifold = QStringLiteral("Bifold");
 const QString trifold = QStringLiteral("Trifold");
 
-ComboBoxEx *newComboBox(QWidget *parent, const QString &accessibleName, int width = 0)
-{
-    auto *combo = new ComboBoxEx;
-    combo->setParent(parent);
-    combo->setAccessibleName(accessibleName);
-    if (width > 0)
-        combo->setFixedWidth(width);
-    return combo;
-}
-
-QLabel *newCaption(QWidget *parent, const QString &text, const QString &accessibleName)
-{
-    auto *label = new QLabel(text, parent);
-    label->setAccessibleName(accessibleName);
-    return label;
-}
-
 ZelCheckBoxButton *newCheckBoxButton(QWidget *parent, const QString &iconPath, const QString &accessibleName)
 {
     auto *button = new ZelCheckBoxButton(parent, QString(), QIcon(iconPath));
     button->setAccessibleName(accessibleName);
     return button;
-}
-
-QFrame *newLine(QFrame::Shape shape)
-{
-    auto *line = new QFrame;
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Plain);
-    return line;
 }
 
 }
@@ -377,14 +353,7 @@ QHash<QString, QString> FinishingTab::getOptions()
     options.clear();
     if (!currentOptionStore)
         return options;
-    for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
-        kOption *option = optionFor(it.key());
-        if (!option)
-            continue;
-        const QString value = widgetValue(it.value(), option);
-        if (!value.isEmpty())
-            options.insert(it.key(), value);
-    }
+    collectBoundOptions();
     if (optionFor(foldKeyword)) {
         const QString fold = biFoldButton->isChecked() ? bifold : triFoldButton->isChecked() ? trifold : noneName;
         options.insert(foldKeyword, fold);

@@ -1,6 +1,7 @@
 #include "generaltab.h"
 
 #include "optionstore.h"
+#include "pagewidgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -15,30 +16,6 @@ const char *const pageSizeCompanions[] = {"PageRegion", "ImageableArea", "PaperD
 const QString groupSheet = QStringLiteral(
     "ZelButtonGroup{ none; margin-top: 8px; margin-bottom: 8px } QPushButton { border: none; outline: } ");
 
-ComboBoxEx *newComboBox(QWidget *parent, const QString &accessibleName)
-{
-    auto *combo = new ComboBoxEx;
-    combo->setParent(parent);
-    combo->setAccessibleName(accessibleName);
-    combo->setFixedWidth(215);
-    return combo;
-}
-
-QLabel *newCaption(QWidget *parent, const QString &text, const QString &accessibleName)
-{
-    auto *label = new QLabel(text, parent);
-    label->setAccessibleName(accessibleName);
-    return label;
-}
-
-QFrame *newLine(QFrame::Shape shape)
-{
-    auto *line = new QFrame;
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Plain);
-    line->setFocusPolicy(Qt::NoFocus);
-    return line;
-}
 }
 
 GeneralTab::GeneralTab(QWidget *dialog)
@@ -64,13 +41,13 @@ void GeneralTab::buildUi()
     pageTitle = tr("Basic");
 
     pageSizeLabel = newCaption(this, tr("Media size") + QLatin1Char(':'), QStringLiteral("lblPageSize"));
-    pageSizeBox = newComboBox(this, QStringLiteral("cmbBxPageSize"));
+    pageSizeBox = newComboBox(this, QStringLiteral("cmbBxPageSize"), 215);
     mediaTypeLabel = newCaption(this, tr("Media type") + QLatin1Char(':'), QStringLiteral("lblMediaType"));
-    mediaTypeBox = newComboBox(this, QStringLiteral("cmbBxMediaType"));
+    mediaTypeBox = newComboBox(this, QStringLiteral("cmbBxMediaType"), 215);
     inputSlotLabel = newCaption(this, tr("Source") + QLatin1Char(':'), QStringLiteral("lblInputSlot"));
-    inputSlotBox = newComboBox(this, QStringLiteral("cmbBxInputSlot"));
+    inputSlotBox = newComboBox(this, QStringLiteral("cmbBxInputSlot"), 215);
     outputBinLabel = newCaption(this, tr("Destination") + QLatin1Char(':'), QStringLiteral("lblOutputBin"));
-    outputBinBox = newComboBox(this, QStringLiteral("cmbBxOutputBin"));
+    outputBinBox = newComboBox(this, QStringLiteral("cmbBxOutputBin"), 215);
 
     collateGroup = new ZelButtonGroup(this, tr("Collate") + QStringLiteral(": "));
     collateGroup->addButton(tr("Off"), QStringLiteral(":/icons/collate-off"));
@@ -216,18 +193,11 @@ QHash<QString, QString> GeneralTab::getOptions()
     options.clear();
     if (!currentOptionStore)
         return options;
-    for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
-        kOption *option = optionFor(it.key());
-        if (!option)
-            continue;
-        const QString value = widgetValue(it.value(), option);
-        if (value.isEmpty())
-            continue;
-        options.insert(it.key(), value);
-        if (it.key() == QLatin1String("PageSize")) {
-            for (const char *companion : pageSizeCompanions)
-                options.insert(QString::fromLatin1(companion), value);
-        }
+    collectBoundOptions();
+    const QString pageSize = options.value(QStringLiteral("PageSize"));
+    if (!pageSize.isEmpty()) {
+        for (const char *companion : pageSizeCompanions)
+            options.insert(QString::fromLatin1(companion), pageSize);
     }
     return options;
 }

@@ -6,6 +6,7 @@
 #include "koption.h"
 #include "monodialog.h"
 #include "optionstore.h"
+#include "pagewidgets.h"
 #include "settingsfile.h"
 #include "zelbuttongroup.h"
 
@@ -19,14 +20,6 @@
 
 namespace {
 const QString thftKeyword = QStringLiteral("Thft");
-
-QFrame *line(QFrame::Shape shape)
-{
-    auto *frame = new QFrame;
-    frame->setFrameShape(shape);
-    frame->setFrameShadow(QFrame::Plain);
-    return frame;
-}
 
 ComboBoxEx *comboBox(QWidget *parent, const QString &name, int width)
 {
@@ -153,7 +146,7 @@ void ImagingTab::layOut()
     left->addWidget(halftoneComboBox, 7, 1, 1, 2, Qt::AlignLeft);
     left->addWidget(resolutionLabel, 8, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
     left->addWidget(resolutionComboBox, 9, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(line(QFrame::HLine), 10, 0, 1, 6);
+    left->addWidget(newLine(QFrame::HLine), 10, 0, 1, 6);
     auto *toner = new QGridLayout;
     toner->addWidget(thriftinkButtons, 0, 0, 1, 2, Qt::AlignLeft);
     toner->addWidget(levelComboBox, 0, 2, 1, 2, Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter);
@@ -163,14 +156,14 @@ void ImagingTab::layOut()
 
     auto *right = new QGridLayout;
     right->addWidget(colorGroup, 0, 1, 1, 2, Qt::AlignLeft);
-    right->addWidget(line(QFrame::HLine), 1, 0, 1, 4);
+    right->addWidget(newLine(QFrame::HLine), 1, 0, 1, 4);
     right->addWidget(adjustmentLabel, 2, 1, 1, 2, Qt::AlignLeft);
     right->addWidget(adjustmentButton, 3, 1, 1, 1, Qt::AlignLeft);
     right->addWidget(reproductionLabel, 4, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(reproductionComboBox, 5, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(conversionLabel, 6, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(conversionComboBox, 7, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    right->addWidget(line(QFrame::HLine), 8, 0, 1, 4);
+    right->addWidget(newLine(QFrame::HLine), 8, 0, 1, 4);
     right->addWidget(smoothingCheckBox, 10, 1, 1, 1, Qt::AlignLeft);
     right->addWidget(grayCheckBox, 11, 1, 1, 2, Qt::AlignLeft);
     right->setColumnStretch(2, 1);
@@ -178,7 +171,7 @@ void ImagingTab::layOut()
 
     auto *page = new QHBoxLayout(this);
     page->addLayout(left, 0);
-    page->addWidget(line(QFrame::VLine), 1);
+    page->addWidget(newLine(QFrame::VLine), 1);
     page->addLayout(right, 0);
 }
 
@@ -448,14 +441,7 @@ QHash<QString, QString> ImagingTab::getOptions()
     options.clear();
     if (!currentOptionStore)
         return options;
-    for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
-        kOption *option = optionFor(it.key());
-        if (!option)
-            continue;
-        const QString value = widgetValue(it.value(), option);
-        if (!value.isEmpty())
-            options.insert(it.key(), value);
-    }
+    collectBoundOptions();
     if (!optionFor(QStringLiteral("ColorModel")))
         options.insert(QStringLiteral("ColorModel"), QStringLiteral("Gray"));
     if (kOption *thft = optionFor(thftKeyword)) {

@@ -152,11 +152,8 @@ QHash<QString, QString> Tab::getExtraOptions()
     return QHash<QString, QString>();
 }
 
-QHash<QString, QString> Tab::getOptions()
+void Tab::collectBoundOptions()
 {
-    options.clear();
-    if (!currentOptionStore)
-        return options;
     for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {
         kOption *option = optionFor(it.key());
         if (!option)
@@ -165,6 +162,14 @@ QHash<QString, QString> Tab::getOptions()
         if (!value.isEmpty())
             options.insert(it.key(), value);
     }
+}
+
+QHash<QString, QString> Tab::getOptions()
+{
+    options.clear();
+    if (!currentOptionStore)
+        return options;
+    collectBoundOptions();
     // An unchecked check-box button stands for the choice its dependents
     // were registered with, whatever the (disabled) combo box shows.
     for (ZelCheckBoxButton *button : qAsConst(checkBoxButtons)) {

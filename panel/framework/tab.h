@@ -103,6 +103,9 @@ public:
     QHash<QString, QString> options;
 
 protected:
+    // Puts the value of every registered widget whose option the store holds
+    // into options, skipping empty values.
+    void collectBoundOptions();
     // True when the current store holds an option this page registered a widget for.
     bool storeHasBoundOption() const;
     // Takes a caption's error mark off, with the blank it was appended with.
