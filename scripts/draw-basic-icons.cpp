@@ -11,37 +11,10 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "iconstyle.h"
+
 namespace {
-const QColor accent(0x2a, 0x82, 0xda);
-const QColor tile(0xe4, 0xe6, 0xe9);
-const QColor glyph(0x4a, 0x50, 0x58);
-
-using Glyph = std::function<void(QPainter &, const QColor &ink, const QColor &paper)>;
-
-QString outDir;
-
-void save(const QImage &image, const QString &name)
-{
-    image.save(outDir + QLatin1Char('/') + name + QLatin1String(".png"));
-}
-
-// A 50x50 button tile and its selected twin, drawn at twice the size.
-void buttonIcon(const QString &name, const Glyph &draw)
-{
-    for (bool selected : {false, true}) {
-        QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(selected ? accent : tile);
-        p.drawRoundedRect(QRectF(1, 1, 48, 48), 8, 8);
-        draw(p, selected ? Qt::white : glyph, selected ? accent : tile);
-        p.end();
-        save(image, selected ? name + QLatin1String("-selected") : name);
-    }
-}
+using namespace iconstyle;
 
 QPen inkPen(const QColor &ink, qreal width = 1.4)
 {
@@ -123,8 +96,7 @@ void foldProfile(QPainter &p, const QColor &ink, const QList<QPointF> &points)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/halvane/icons");
-    QDir().mkpath(outDir);
+    setOutDir(argc, argv);
 
     // Duplex: one side, both sides turned on the long edge, on the short edge.
     buttonIcon(QStringLiteral("duplex-off"), [](QPainter &p, const QColor &ink, const QColor &paper) {

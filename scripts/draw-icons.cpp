@@ -10,44 +10,11 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "iconstyle.h"
+
 namespace {
-const QColor accent(0x2a, 0x82, 0xda);
-const QColor tile(0xe4, 0xe6, 0xe9);
-const QColor glyph(0x4a, 0x50, 0x58);
+using namespace iconstyle;
 const QColor alert(0xd6, 0x3a, 0x2f);
-
-using Glyph = std::function<void(QPainter &, const QColor &ink, const QColor &paper)>;
-
-QString outDir;
-
-void save(const QImage &image, const QString &name)
-{
-    image.save(outDir + QLatin1Char('/') + name + QLatin1String(".png"));
-}
-
-QImage canvas(int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-// A 50x50 button tile and its selected twin.
-void buttonIcon(const QString &name, const Glyph &draw)
-{
-    for (bool selected : {false, true}) {
-        QImage image = canvas(100);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(selected ? accent : tile);
-        p.drawRoundedRect(QRectF(1, 1, 48, 48), 8, 8);
-        draw(p, selected ? Qt::white : glyph, selected ? accent : tile);
-        p.end();
-        save(image, selected ? name + QLatin1String("-selected") : name);
-    }
-}
 
 // One sheet with its number in the top-right corner, which stays in view
 // when sheets are stacked down and to the left.
@@ -123,8 +90,7 @@ void errorIcon()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/halvane/icons");
-    QDir().mkpath(outDir);
+    setOutDir(argc, argv);
 
     errorIcon();
     tabIcon(QStringLiteral("tab-basic"), false);

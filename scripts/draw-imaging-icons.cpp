@@ -10,46 +10,13 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "iconstyle.h"
+
 namespace {
-const QColor accent(0x2a, 0x82, 0xda);
-const QColor tile(0xe4, 0xe6, 0xe9);
-const QColor glyph(0x4a, 0x50, 0x58);
+using namespace iconstyle;
 const QColor cyan(0x1f, 0xa8, 0xd8);
 const QColor magenta(0xd6, 0x3a, 0x9a);
 const QColor yellow(0xf0, 0xc4, 0x2a);
-
-using Glyph = std::function<void(QPainter &, const QColor &ink, const QColor &paper, bool selected)>;
-
-QString outDir;
-
-void save(const QImage &image, const QString &name)
-{
-    image.save(outDir + QLatin1String("/imaging-") + name + QLatin1String(".png"));
-}
-
-QImage canvas(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-// A 50x50 tile and its selected twin.
-void buttonIcon(const QString &name, const Glyph &draw)
-{
-    for (bool selected : {false, true}) {
-        QImage image = canvas(100, 100);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(selected ? accent : tile);
-        p.drawRoundedRect(QRectF(1, 1, 48, 48), 8, 8);
-        draw(p, selected ? Qt::white : glyph, selected ? accent : tile, selected);
-        p.end();
-        save(image, selected ? name + QLatin1String("-selected") : name);
-    }
-}
 
 // A toner drop, full or drawn in outline with a saving arrow.
 void drop(QPainter &p, const QColor &ink, const QColor &paper, bool saving)
@@ -138,8 +105,8 @@ void adjustment()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/halvane/icons");
-    QDir().mkpath(outDir);
+    setOutDir(argc, argv);
+    namePrefix = QStringLiteral("imaging-");
 
     buttonIcon(QStringLiteral("thriftink-off"), [](QPainter &p, const QColor &ink, const QColor &paper, bool) {
         drop(p, ink, paper, false);

@@ -9,32 +9,10 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "iconstyle.h"
+
 namespace {
-const QColor accent(0x2a, 0x82, 0xda);
-const QColor tile(0xe4, 0xe6, 0xe9);
-const QColor glyph(0x4a, 0x50, 0x58);
-
-using Glyph = std::function<void(QPainter &, const QColor &ink, const QColor &paper)>;
-
-QString outDir;
-
-void buttonIcon(const QString &name, const Glyph &draw)
-{
-    for (bool selected : {false, true}) {
-        QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(selected ? accent : tile);
-        p.drawRoundedRect(QRectF(1, 1, 48, 48), 8, 8);
-        draw(p, selected ? Qt::white : glyph, selected ? accent : tile);
-        p.end();
-        image.save(outDir + QLatin1Char('/') + (selected ? name + QLatin1String("-selected") : name)
-                   + QLatin1String(".png"));
-    }
-}
+using namespace iconstyle;
 
 // One sheet seen from the front, offset i steps back into a stack.
 QRectF sheetAt(int i)
@@ -60,8 +38,7 @@ void textLines(QPainter &p, const QRectF &r, const QColor &ink)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/halvane/icons");
-    QDir().mkpath(outDir);
+    setOutDir(argc, argv);
 
     // Covers: printed pages behind a solid front cover.
     buttonIcon(QStringLiteral("covermode"), [](QPainter &p, const QColor &ink, const QColor &paper) {
