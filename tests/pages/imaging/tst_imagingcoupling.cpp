@@ -3,6 +3,7 @@
 // ZelDialog::toggleColorMode, and reach the adjustment dialogs. Runs as an
 // ordinary user: the panel refuses root.
 #include "adjustmentdialog.h"
+#include "fixturestore.h"
 #include "generaltab.h"
 #include "imagingfixtures.h"
 #include "imagingtab.h"
@@ -19,21 +20,15 @@
 #include <unistd.h>
 
 using imagingfixtures::marked;
+using fixturestore::writeSettings;
 
 class ImagingCouplingTest : public QObject
 {
     Q_OBJECT
 
     QString m_userDir;
-    OptionStore *m_store = nullptr;
+    fixturestore::CurrentStore m_store;
     ZelDialog *m_dialog = nullptr;
-
-    void writeSettings(const QStringList &lines)
-    {
-        QFile file(activeSettingsPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join('\n').toUtf8() + '\n');
-    }
 
 private slots:
     void initTestCase()
@@ -54,8 +49,7 @@ private slots:
     void init()
     {
         m_dialog = new ZelDialog;
-        m_store = imagingfixtures::loadStore("imaging-page.ppd");
-        currentOptionStore = m_store;
+        m_store.reset(imagingfixtures::loadStore("imaging-page.ppd"));
         activeSettingsPath = m_userDir + QStringLiteral("ImagingQueue.cfg");
         writeSettings({"Cadj=True", "CaColorSpace=0", "fCast=1.5", "Madj=True", "fMalt=4.5"});
         // What a printer change does for this page.
@@ -72,9 +66,7 @@ private slots:
     {
         delete m_dialog;
         m_dialog = nullptr;
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = nullptr;
+        m_store.reset();
     }
 
     void colourPolicyResetsOnlyTheColourAdjustment()
