@@ -8,6 +8,7 @@
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
+#include "paneldriver.h"
 #include "sessionstate.h"
 #include "tpxtab.h"
 #include "zelbuttongroup.h"
@@ -34,17 +35,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        const QString user = QStringLiteral("tst-imaging-%1").arg(QCoreApplication::applicationPid());
-        qputenv("USER", user.toLatin1());
-        m_userDir = QStringLiteral("/usr/share/quorvan/") + user + QLatin1Char('/');
-        QVERIFY2(QDir().mkpath(m_userDir),
+        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-imaging-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY2(!m_userDir.isEmpty(),
                  "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
-        QFile answered(m_userDir + QStringLiteral("Settings"));
-        QVERIFY(answered.open(QIODevice::WriteOnly));
-        answered.write("Telemetry=False\n");
     }
 
-    void cleanupTestCase() { QDir(m_userDir).removeRecursively(); }
+    void cleanupTestCase() { paneldriver::removePanelUser(m_userDir); }
 
     void init()
     {
