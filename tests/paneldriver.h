@@ -2,7 +2,7 @@
 
 // Driving the main dialog as a user does, for the test folders that need the
 // real dialog: a user folder it starts in without the first-run question,
-// and picking a queue in the printer table.
+// picking a queue in the printer table, and reading what it stored.
 
 #include "printertab.h"
 #include "zeldialog.h"
@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
@@ -31,6 +32,30 @@ inline QString preparePanelUser(const QString &user)
     if (!settings.open(QIODevice::WriteOnly) || settings.write("Telemetry=False\n") < 0)
         return QString();
     return dir;
+}
+
+// Takes away a folder preparePanelUser made. Nothing for an empty path, which
+// QDir would take for the working folder.
+inline void removePanelUser(const QString &dir)
+{
+    if (!dir.isEmpty())
+        QDir(dir).removeRecursively();
+}
+
+// The "KEY=VALUE" lines of a settings file; of repeated keys the first line,
+// as the panel reads them. Empty when the file cannot be read.
+inline QHash<QString, QString> readSettingsFile(const QString &path)
+{
+    QHash<QString, QString> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0 && !values.contains(QString::fromUtf8(line.left(eq))))
+            values.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
+    }
+    return values;
 }
 
 inline QTableWidget *printerTable(const ZelDialog &dialog)

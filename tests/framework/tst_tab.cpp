@@ -14,6 +14,10 @@
 #include "sessionstate.h"
 #include "tab.h"
 
+#include "fixturestore.h"
+
+using fixturestore::writeSettings;
+
 // Once the PPD import is part of the build the stores come from the fixture
 // PPDs through it; until then from the same options built by hand.
 #if __has_include("ppdimport.h")
@@ -163,7 +167,7 @@ class TestTab : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    OptionStore *m_store = nullptr;
+    fixturestore::CurrentStore m_store;
     PassRecorder *m_dialog = nullptr;
     TestPage *m_page = nullptr;
 
@@ -207,19 +211,7 @@ class TestTab : public QObject
         return store;
     }
 
-    void useStore(OptionStore *store)
-    {
-        delete m_store;
-        m_store = store;
-        currentOptionStore = store;
-    }
-
-    void writeSettings(const QStringList &lines)
-    {
-        QFile file(activeSettingsPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join('\n').toUtf8() + '\n');
-    }
+    void useStore(OptionStore *store) { m_store.reset(store); }
 
     void block(const QString &keyword, const QStringList &choiceNames)
     {
@@ -273,9 +265,7 @@ private slots:
         delete m_dialog; // and the page with it
         m_dialog = nullptr;
         m_page = nullptr;
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = nullptr;
+        m_store.reset();
     }
 
     // ---- filling -------------------------------------------------------

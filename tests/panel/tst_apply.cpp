@@ -5,6 +5,7 @@
 #include "commandstandin.h"
 #include "lpoptionscommand.h"
 #include "optionstore.h"
+#include "paneldriver.h"
 #include "ppdimport.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
@@ -18,25 +19,11 @@
 #include <cups/ppd.h>
 #include <unistd.h>
 
+using paneldriver::readSettingsFile;
+
 namespace {
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
 const QString lpoptionsFailed = QStringLiteral("Error|Error: Printer does not exist or lpoptions failed.");
 const QString applied = QStringLiteral("Success|Settings applied.");
-
-// Every "KEY=VALUE" line of a settings file.
-QHash<QString, QString> readSettingsFile(const QString &path)
-{
-    QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const int eq = line.indexOf('=');
-        if (eq > 0 && !values.contains(QString::fromUtf8(line.left(eq))))
-            values.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
-    }
-    return values;
-}
 }
 
 class ApplyTest : public QObject
@@ -53,14 +40,10 @@ private:
 
     void useFreshUser()
     {
-        const QString user = QStringLiteral("tst-apply-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
-        qputenv("USER", user.toLatin1());
-        const QString dir = sharedRoot + user + QLatin1Char('/');
+        const QString dir = paneldriver::preparePanelUser(
+            QStringLiteral("tst-apply-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
+        QVERIFY(!dir.isEmpty());
         madeDirs << dir;
-        QVERIFY(QDir().mkpath(dir));
-        QFile settings(dir + QStringLiteral("Settings"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("Telemetry=False\n");
     }
 
     // The queue's PPD through CUPS into a new current store, and the pages

@@ -9,6 +9,7 @@
 #include "commandstandin.h"
 #include "comboboxex.h"
 #include "optionstore.h"
+#include "paneldriver.h"
 #include "passwordprompt.h"
 #include "processrunner.h"
 #include "sessionstate.h"
@@ -26,7 +27,6 @@
 namespace {
 const QString passwordFile = QStringLiteral("/etc/halvane-test/password");
 const QString writerRecord = QStringLiteral("/var/tmp/halvane-zelPPDWrite_F.record");
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
 // A queue of the maker with one installable option, added for these tests;
 // its name holds characters a shell would act on.
 const QString rootRoadQueue = QStringLiteral("Root$Road`id`");
@@ -67,14 +67,10 @@ private:
 
     void useFreshUser()
     {
-        const QString user = QStringLiteral("tst-prompt-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
-        qputenv("USER", user.toLatin1());
-        const QString dir = sharedRoot + user + QLatin1Char('/');
+        const QString dir = paneldriver::preparePanelUser(
+            QStringLiteral("tst-prompt-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
+        QVERIFY(!dir.isEmpty());
         madeDirs << dir;
-        QVERIFY(QDir().mkpath(dir));
-        QFile settings(dir + QStringLiteral("Settings"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("Telemetry=False\n");
     }
 
     static bool sudoHasCachedCredentials()

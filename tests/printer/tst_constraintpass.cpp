@@ -1,6 +1,7 @@
 // The constraint pass of the main dialog over pages whose answers the test
 // sets: repeats, tab icons, the buttons and optionsConsistent.
 #include "optionstore.h"
+#include "paneldriver.h"
 #include "passpage.h"
 #include "sessionstate.h"
 #include "zeldialog.h"
@@ -15,8 +16,6 @@
 #include <unistd.h>
 
 namespace {
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
-
 QImage iconImage(const QIcon &icon)
 {
     return icon.pixmap(QSize(28, 28)).toImage();
@@ -66,13 +65,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        const QString user = QStringLiteral("tst-pass-%1").arg(QCoreApplication::applicationPid());
-        qputenv("USER", user.toLatin1());
-        userDir = sharedRoot + user + QLatin1Char('/');
-        QVERIFY2(QDir().mkpath(userDir), "/usr/share/quorvan must be writable for every user");
-        QFile settings(userDir + QStringLiteral("Settings"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("Telemetry=False\n");
+        userDir = paneldriver::preparePanelUser(QStringLiteral("tst-pass-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY2(!userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
     }
 
     void init()
@@ -92,7 +86,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        QDir(userDir).removeRecursively();
+        paneldriver::removePanelUser(userDir);
     }
 
     void withoutPrinterNothingHappens()

@@ -166,7 +166,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        QDir(userDir).removeRecursively();
+        paneldriver::removePanelUser(userDir);
     }
 
     void listsTheMakersQueues_data()

@@ -118,6 +118,22 @@ inline bool isBlocked(const QString &keyword, const QString &choice)
 
 }
 
+// What every page test here starts from: a folder for the variants and the
+// settings file, and no store left current after a test function.
+class PageTest : public QObject
+{
+    Q_OBJECT
+protected:
+    QTemporaryDir m_dir;
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void cleanup()
+    {
+        delete currentOptionStore;
+        currentOptionStore = nullptr;
+    }
+};
+
 // Stands in for the main dialog at page level: its slots record the marked
 // choice of one option at the moment they run.
 class DialogRecorder : public QWidget

@@ -2,6 +2,7 @@
 // unprivileged user: a conflict of the Finishing page stops OK and Apply, and
 // the rules between options grey choices on other pages through the pass.
 #include "pagefixture.h"
+#include "paneldriver.h"
 
 #include "booklettab.h"
 #include "finishingtab.h"
@@ -19,8 +20,6 @@
 using namespace pagefixture;
 
 namespace {
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
-
 QImage iconImage(const QIcon &icon)
 {
     return icon.pixmap(QSize(28, 28)).toImage();
@@ -69,13 +68,8 @@ private slots:
     {
         QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
         QVERIFY(m_dir.isValid());
-        const QString user = QStringLiteral("tst-basic-%1").arg(QCoreApplication::applicationPid());
-        qputenv("USER", user.toLatin1());
-        m_userDir = sharedRoot + user + QLatin1Char('/');
-        QVERIFY2(QDir().mkpath(m_userDir), "/usr/share/quorvan must be writable for every user");
-        QFile settings(m_userDir + QStringLiteral("Settings"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("Telemetry=False\n");
+        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-basic-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY2(!m_userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
     }
 
     void cleanup()
@@ -86,7 +80,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        QDir(m_userDir).removeRecursively();
+        paneldriver::removePanelUser(m_userDir);
     }
 
     void foldConflictStopsApply()

@@ -18,24 +18,11 @@ const QString layout = QStringLiteral("basic-layout.ppd");
 using ReportedHash = QHash<QString, QString>;
 }
 
-class BookletTabTest : public QObject
+class BookletTabTest : public PageTest
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
-
-    void cleanup()
-    {
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-    }
-
     void supported_data()
     {
         QTest::addColumn<QStringList>("dropOptions");

@@ -35,11 +35,9 @@ void markPass(FinishingTab &page)
 }
 }
 
-class FinishingTabTest : public QObject
+class FinishingTabTest : public PageTest
 {
     Q_OBJECT
-
-    QTemporaryDir m_dir;
 
     void loadPage(FinishingTab &page, const QString &ppd, const QList<QPair<QString, QString>> &stored = {})
     {
@@ -48,17 +46,6 @@ class FinishingTabTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
-
-    void cleanup()
-    {
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-    }
-
     void foldMarking_data()
     {
         QTest::addColumn<bool>("tri");

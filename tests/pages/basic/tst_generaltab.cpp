@@ -29,11 +29,9 @@ QColor captionColour(const ZelButtonGroup *group)
 }
 }
 
-class GeneralTabTest : public QObject
+class GeneralTabTest : public PageTest
 {
     Q_OBJECT
-
-    QTemporaryDir m_dir;
 
     GeneralTab *reloadedPage(OptionStore *store, const QList<QPair<QString, QString>> &stored = {})
     {
@@ -44,17 +42,6 @@ class GeneralTabTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-    }
-
-    void cleanup()
-    {
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-    }
-
     void supportedWheneverAPrinterIsSelected()
     {
         GeneralTab page;

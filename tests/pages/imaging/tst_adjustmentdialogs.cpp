@@ -3,6 +3,7 @@
 // positions, OK against the ways of leaving without it.
 #include "adjustmentdialog.h"
 #include "comboboxex.h"
+#include "fixturestore.h"
 #include "imagingfixtures.h"
 #include "monodialog.h"
 #include "sessionstate.h"
@@ -19,6 +20,7 @@
 
 using imagingfixtures::marked;
 using imagingfixtures::onNextModal;
+using fixturestore::writeSettings;
 using Pairs = QList<QPair<QString, QString>>;
 
 namespace {
@@ -59,25 +61,12 @@ class AdjustmentDialogsTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    OptionStore *m_store = nullptr;
+    fixturestore::CurrentStore m_store;
     QWidget *m_parent = nullptr;
     adjustmentDialog *m_color = nullptr;
     monoDialog *m_mono = nullptr;
 
-    void useStore(const char *fixture)
-    {
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = imagingfixtures::loadStore(fixture);
-        currentOptionStore = m_store;
-    }
-
-    void writeSettings(const QStringList &lines)
-    {
-        QFile file(activeSettingsPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join('\n').toUtf8() + '\n');
-    }
+    void useStore(const char *fixture) { m_store.reset(imagingfixtures::loadStore(fixture)); }
 
     // Types text into a line edit as a user would, through its validator.
     static void type(QLineEdit *edit, const QString &text)
@@ -108,9 +97,7 @@ private slots:
     {
         delete m_parent;
         m_parent = nullptr;
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = nullptr;
+        m_store.reset();
     }
 
     // ---- monochrome ------------------------------------------------------

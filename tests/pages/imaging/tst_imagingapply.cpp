@@ -8,6 +8,7 @@
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
+#include "paneldriver.h"
 #include "printertab.h"
 #include "processrunner.h"
 #include "sessionstate.h"
@@ -52,20 +53,6 @@ private:
     QTimer probe;
 };
 
-QHash<QString, QString> settingsFile(const QString &path)
-{
-    QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const int eq = line.indexOf('=');
-        if (eq > 0)
-            values.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
-    }
-    return values;
-}
-
 // The queue's marked choices as "lpoptions -p QUEUE -l" lists them.
 QHash<QString, QString> queueDefaults()
 {
@@ -97,15 +84,8 @@ class ImagingApplyTest : public QObject
 
     void choose(ZelDialog &dialog)
     {
-        auto *table = dialog.printerTab->findChild<QTableWidget *>();
-        QVERIFY(table);
-        int row = -1;
-        for (int i = 0; i < table->rowCount(); ++i) {
-            if (table->item(i, 0)->text() == queue)
-                row = i;
-        }
-        QVERIFY2(row >= 0, "the sample queue is not listed");
-        table->setCurrentCell(row, 0);
+        QVERIFY(paneldriver::printerTable(dialog));
+        QVERIFY2(paneldriver::choosePrinter(dialog, queue), "the sample queue is not listed");
         QVERIFY(currentOptionStore);
         QCOMPARE(currentOptionStore->printerName(), queue);
         QVERIFY(dialog.imagingTab->isEnabled());
@@ -119,18 +99,13 @@ private slots:
         QVERIFY(m_home.isValid());
         m_savedHome = qgetenv("HOME");
         qputenv("HOME", m_home.path().toUtf8()); // lpoptions writes ~/.cups here
-        const QString user = QStringLiteral("tst-imaging-apply-%1").arg(QCoreApplication::applicationPid());
-        qputenv("USER", user.toLatin1());
-        m_userDir = QStringLiteral("/usr/share/quorvan/") + user + QLatin1Char('/');
-        QVERIFY(QDir().mkpath(m_userDir));
-        QFile answered(m_userDir + QStringLiteral("Settings"));
-        QVERIFY(answered.open(QIODevice::WriteOnly));
-        answered.write("Telemetry=False\n");
+        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-imaging-apply-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY(!m_userDir.isEmpty());
     }
 
     void cleanupTestCase()
     {
-        QDir(m_userDir).removeRecursively();
+        paneldriver::removePanelUser(m_userDir);
         qputenv("HOME", m_savedHome);
     }
 
@@ -169,7 +144,7 @@ private slots:
             applied = page->getOptions();
         }
 
-        const QHash<QString, QString> stored = settingsFile(m_userDir + queue + QStringLiteral(".cfg"));
+        const QHash<QString, QString> stored = paneldriver::readSettingsFile(m_userDir + queue + QStringLiteral(".cfg"));
         QCOMPARE(stored.value("Thft"), QString("Level4"));
         QCOMPARE(stored.value("Cadj"), QString("True"));
         QCOMPARE(stored.value("CaColorSpace"), QString("0"));

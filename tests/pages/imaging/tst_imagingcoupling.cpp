@@ -3,10 +3,12 @@
 // ZelDialog::toggleColorMode, and reach the adjustment dialogs. Runs as an
 // ordinary user: the panel refuses root.
 #include "adjustmentdialog.h"
+#include "fixturestore.h"
 #include "generaltab.h"
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
+#include "paneldriver.h"
 #include "sessionstate.h"
 #include "tpxtab.h"
 #include "zelbuttongroup.h"
@@ -19,43 +21,31 @@
 #include <unistd.h>
 
 using imagingfixtures::marked;
+using fixturestore::writeSettings;
 
 class ImagingCouplingTest : public QObject
 {
     Q_OBJECT
 
     QString m_userDir;
-    OptionStore *m_store = nullptr;
+    fixturestore::CurrentStore m_store;
     ZelDialog *m_dialog = nullptr;
-
-    void writeSettings(const QStringList &lines)
-    {
-        QFile file(activeSettingsPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join('\n').toUtf8() + '\n');
-    }
 
 private slots:
     void initTestCase()
     {
         QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        const QString user = QStringLiteral("tst-imaging-%1").arg(QCoreApplication::applicationPid());
-        qputenv("USER", user.toLatin1());
-        m_userDir = QStringLiteral("/usr/share/quorvan/") + user + QLatin1Char('/');
-        QVERIFY2(QDir().mkpath(m_userDir),
+        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-imaging-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY2(!m_userDir.isEmpty(),
                  "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
-        QFile answered(m_userDir + QStringLiteral("Settings"));
-        QVERIFY(answered.open(QIODevice::WriteOnly));
-        answered.write("Telemetry=False\n");
     }
 
-    void cleanupTestCase() { QDir(m_userDir).removeRecursively(); }
+    void cleanupTestCase() { paneldriver::removePanelUser(m_userDir); }
 
     void init()
     {
         m_dialog = new ZelDialog;
-        m_store = imagingfixtures::loadStore("imaging-page.ppd");
-        currentOptionStore = m_store;
+        m_store.reset(imagingfixtures::loadStore("imaging-page.ppd"));
         activeSettingsPath = m_userDir + QStringLiteral("ImagingQueue.cfg");
         writeSettings({"Cadj=True", "CaColorSpace=0", "fCast=1.5", "Madj=True", "fMalt=4.5"});
         // What a printer change does for this page.
@@ -72,9 +62,7 @@ private slots:
     {
         delete m_dialog;
         m_dialog = nullptr;
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = nullptr;
+        m_store.reset();
     }
 
     void colourPolicyResetsOnlyTheColourAdjustment()

@@ -3,6 +3,7 @@
 // dialogs it opens and resets, and its settings from Apply back to reload.
 #include "adjustmentdialog.h"
 #include "comboboxex.h"
+#include "fixturestore.h"
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
@@ -19,6 +20,7 @@
 
 using imagingfixtures::marked;
 using imagingfixtures::onNextModal;
+using fixturestore::writeSettings;
 
 // Stands in for the main dialog until the constraint pass is built: it
 // records the calls, and its pass greys the page and repeats while the page
@@ -73,24 +75,11 @@ class ImagingTabTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    OptionStore *m_store = nullptr;
+    fixturestore::CurrentStore m_store;
     DialogStandIn *m_dialog = nullptr;
     ImagingTab *m_page = nullptr;
 
-    void useStore(const QString &fixture)
-    {
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = imagingfixtures::loadStore(fixture.toLatin1().constData());
-        currentOptionStore = m_store;
-    }
-
-    void writeSettings(const QStringList &lines)
-    {
-        QFile file(activeSettingsPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join('\n').toUtf8() + '\n');
-    }
+    void useStore(const QString &fixture) { m_store.reset(imagingfixtures::loadStore(fixture.toLatin1().constData())); }
 
     void load(const QString &fixture, const QStringList &settings = QStringList())
     {
@@ -120,9 +109,7 @@ private slots:
         delete m_dialog; // and the page with it
         m_dialog = nullptr;
         m_page = nullptr;
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = nullptr;
+        m_store.reset();
     }
 
     // ---- toner saving ------------------------------------------------------

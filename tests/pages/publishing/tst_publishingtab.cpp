@@ -5,11 +5,14 @@
 #include <QTranslator>
 #include <QRadioButton>
 
+#include "fixturestore.h"
 #include "optionstore.h"
 #include "publishingfixture.h"
 #include "publishingtab.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
+
+using fixturestore::writeSettings;
 
 // Stands in for the main dialog until its constraint pass is built: one
 // page's turn of that pass, repeated while the page moved a selection.
@@ -83,16 +86,9 @@ class TestPublishingTab : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    OptionStore *m_store = nullptr;
+    fixturestore::CurrentStore m_store;
     PassDialog *m_dialog = nullptr;
     PublishingTab *m_page = nullptr;
-
-    void writeSettings(const QStringList &lines)
-    {
-        QFile file(activeSettingsPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join('\n').toUtf8() + '\n');
-    }
 
     // A printer change: a new store from the fixture, the page reloaded
     // from the settings file, then the pass that follows every reload.
@@ -101,10 +97,7 @@ class TestPublishingTab : public QObject
         QFile::remove(activeSettingsPath);
         if (!settings.isEmpty())
             writeSettings(settings);
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = publishingfixture::storeFrom(fixture);
-        currentOptionStore = m_store;
+        m_store.reset(publishingfixture::storeFrom(fixture));
         markPpdDefaults();
         m_page->reload();
         if (pass)
@@ -209,9 +202,7 @@ private slots:
         delete m_dialog;
         m_dialog = nullptr;
         m_page = nullptr;
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = nullptr;
+        m_store.reset();
     }
 
     // ---- the page list -------------------------------------------------------
@@ -509,10 +500,7 @@ private slots:
         m_dialog = new PassDialog;
         m_page = new PublishingTab(m_dialog);
         m_dialog->page = m_page;
-        currentOptionStore = nullptr;
-        delete m_store;
-        m_store = publishingfixture::storeFrom("publishing-full.ppd");
-        currentOptionStore = m_store;
+        m_store.reset(publishingfixture::storeFrom("publishing-full.ppd"));
         markPpdDefaults();
         m_page->reload();
         m_dialog->setConstraints();
@@ -622,7 +610,7 @@ private slots:
         QVERIFY(!m_page->hasConflict());
         currentOptionStore = nullptr;
         QVERIFY(!m_page->isSupported());
-        currentOptionStore = m_store;
+        currentOptionStore = m_store.get();
     }
 
     // ---- sections and rules -------------------------------------------------------
