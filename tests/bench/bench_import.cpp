@@ -29,13 +29,11 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
 
     QTemporaryFile file;
-    if (!file.open()) {
+    const SyntheticPpdSize size;
+    if (!writeSyntheticPpd(file, size)) {
         out << "cannot write the synthetic PPD\n";
         return 1;
     }
-    const SyntheticPpdSize size;
-    file.write(syntheticPpd(size));
-    file.close();
     const QByteArray path = QFile::encodeName(file.fileName());
 
     // Medians: other builds on the machine make single rounds noisy.

@@ -105,13 +105,11 @@ int main(int argc, char **argv)
     QFile(dir + QStringLiteral("Bench.cfg")).open(QIODevice::WriteOnly);
 
     QTemporaryFile file;
-    if (!file.open()) {
+    const SyntheticPpdSize size;
+    if (!writeSyntheticPpd(file, size)) {
         out << "cannot write the synthetic PPD\n";
         return 1;
     }
-    const SyntheticPpdSize size;
-    file.write(syntheticPpd(size));
-    file.close();
     const QByteArray path = QFile::encodeName(file.fileName());
     ppd_file_t *ppd = ppdOpenFile(path.constData());
     if (!ppd) {

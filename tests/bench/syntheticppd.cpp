@@ -1,6 +1,7 @@
 #include "syntheticppd.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -82,4 +83,14 @@ QByteArray syntheticPpd(const SyntheticPpdSize &size)
         out += "*cupsUIConstraints g" + QByteArray::number(i) + ": \"*" + member() + " *" + member()
                + " *" + member() + "\"\n";
     return out;
+}
+
+bool writeSyntheticPpd(QTemporaryFile &file, const SyntheticPpdSize &size)
+{
+    if (!file.open())
+        return false;
+    const QByteArray text = syntheticPpd(size);
+    const bool written = file.write(text) == text.size();
+    file.close();
+    return written;
 }

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+class QTemporaryFile;
+
 // A large PPD of the maker: many options, thousands of UIConstraints and
 // many cupsUIConstraints, for timing the import and the constraint pass.
 struct SyntheticPpdSize
@@ -13,3 +15,7 @@ struct SyntheticPpdSize
 };
 
 QByteArray syntheticPpd(const SyntheticPpdSize &size = SyntheticPpdSize());
+
+// Writes the synthetic PPD into file (opened here, closed afterwards); false
+// when it could not be written.
+bool writeSyntheticPpd(QTemporaryFile &file, const SyntheticPpdSize &size = SyntheticPpdSize());
