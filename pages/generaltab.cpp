@@ -161,7 +161,7 @@ void GeneralTab::reload()
     loadWidgetsFromOptions();
     markAllOptions();
     enableOptions();
-    updateColorModeGroup();
+    applyColorModeFallback(colorGroup, tr("Black & white"));
     colorGroup->repaint();
     blockWidgetSignals(false);
 }
@@ -172,20 +172,6 @@ void GeneralTab::updateCaptions()
     outputBinLabel->setText(tr("Destination") + QLatin1Char(':'));
     inputSlotLabel->setText(tr("Source") + QLatin1Char(':'));
     pageSizeLabel->setText(tr("Print size") + QLatin1Char(':'));
-}
-
-void GeneralTab::updateColorModeGroup()
-{
-    kOption *option = optionFor(QStringLiteral("ColorModel"));
-    if (!option) {
-        // Disabled already by the load, as any group without its option.
-        colorGroup->select(tr("Black & white"));
-        colorGroup->setCaptionEnabled(true);
-    } else if (option->choiceCount() == 1) {
-        colorGroup->select(tr("Black & white"));
-        colorGroup->setEnabled(false);
-        colorGroup->setCaptionEnabled(true);
-    }
 }
 
 QHash<QString, QString> GeneralTab::getOptions()

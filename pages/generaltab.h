@@ -25,7 +25,6 @@ public:
     void clearConflictMarks() override;
 
     virtual void updateCaptions();
-    void updateColorModeGroup();
 
     // The colour-mode group the main dialog keeps in step with the Imaging page.
     ZelButtonGroup *colorModeGroup() const { return colorGroup; }

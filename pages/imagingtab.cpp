@@ -235,7 +235,7 @@ void ImagingTab::reload()
     loadWidgetsFromOptions();
     loadThriftink();
     updateResolutionCombo();
-    updateColorModeGroup();
+    applyColorModeFallback(colorGroup, tr("Black & white"));
     markAllOptions();
     blockWidgetSignals(false);
 }
@@ -256,19 +256,6 @@ void ImagingTab::updateResolutionCombo()
         return;
     resolutionComboBox->clear();
     resolutionComboBox->addItem(tr("600 dpi"));
-}
-
-void ImagingTab::updateColorModeGroup()
-{
-    kOption *option = optionFor(QStringLiteral("ColorModel"));
-    if (!option) {
-        colorGroup->select(tr("Black & white"));
-        colorGroup->setCaptionEnabled(true);
-    } else if (option->choiceCount() == 1) {
-        colorGroup->select(tr("Black & white"));
-        colorGroup->setEnabled(false);
-        colorGroup->setCaptionEnabled(true);
-    }
 }
 
 void ImagingTab::setLevelIndex(int index)

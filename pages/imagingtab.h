@@ -58,7 +58,6 @@ private:
     void updateAdjustmentButton();
     void loadThriftink();
     void updateResolutionCombo();
-    void updateColorModeGroup();
     void layOut();
     // Puts the level box on index, kept inside the box's items.
     void setLevelIndex(int index);

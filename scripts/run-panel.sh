@@ -17,15 +17,7 @@ as_root=0
 if [ "$as_root" = 1 ]; then
   "$top/scripts/prepare-test-user.sh" "$run_user"
   # The user must reach the program; a clone under /root is out of its reach.
-  if ! runuser -u "$run_user" -- test -r "$top/CMakeLists.txt" 2>/dev/null; then
-    work=/var/tmp/halvane-run-tree
-    echo "The user $run_user cannot reach $top; building a copy in $work"
-    mkdir -p "$work"
-    chmod 755 "$work"
-    tar -C "$top" --exclude=./build -cf - . | tar -C "$work" -xf -
-    chmod -R a+rX "$work"
-    top=$work
-  fi
+  top=$("$top/scripts/reachable-tree.sh" "$run_user" "$top" /var/tmp/halvane-run-tree)
 fi
 
 cd "$top"

@@ -11,16 +11,7 @@ if [ "$(id -u)" = 0 ]; then
   "$top/scripts/prepare-test-user.sh" "$test_user"
   # The test user must be able to reach the build tree; a clone under /root
   # is not, so work on a world-readable copy then.
-  if ! runuser -u "$test_user" -- test -r "$top/CMakeLists.txt" 2>/dev/null \
-     || ! runuser -u "$test_user" -- test -x "$top/tests/harness/run-test.sh" 2>/dev/null; then
-    work=/var/tmp/halvane-test-tree
-    echo "The test user cannot reach $top; testing a copy in $work"
-    mkdir -p "$work"
-    chmod 755 "$work"
-    tar -C "$top" --exclude=./build -cf - . | tar -C "$work" -xf -
-    chmod -R a+rX "$work"
-    top=$work
-  fi
+  top=$("$top/scripts/reachable-tree.sh" "$test_user" "$top" /var/tmp/halvane-test-tree)
 fi
 
 cd "$top"

@@ -152,6 +152,20 @@ QHash<QString, QString> Tab::getExtraOptions()
     return QHash<QString, QString>();
 }
 
+void Tab::applyColorModeFallback(ZelButtonGroup *group, const QString &monoText)
+{
+    kOption *option = optionFor(QStringLiteral("ColorModel"));
+    if (!option) {
+        // Disabled already by the load, as any group without its option.
+        group->select(monoText);
+        group->setCaptionEnabled(true);
+    } else if (option->choiceCount() == 1) {
+        group->select(monoText);
+        group->setEnabled(false);
+        group->setCaptionEnabled(true);
+    }
+}
+
 void Tab::collectBoundOptions()
 {
     for (auto it = optionWidgets.constBegin(); it != optionWidgets.constEnd(); ++it) {

@@ -103,6 +103,9 @@ public:
     QHash<QString, QString> options;
 
 protected:
+    // A colour-mode group whose printer offers no colour: it shows monoText
+    // (the translated "Black & white"), fixed when the PPD has that one choice.
+    void applyColorModeFallback(ZelButtonGroup *group, const QString &monoText);
     // Puts the value of every registered widget whose option the store holds
     // into options, skipping empty values.
     void collectBoundOptions();
