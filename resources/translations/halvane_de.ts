@@ -30,12 +30,92 @@
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Broschüre</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Bindung links</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Bindung rechts</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Broschürenfalz</translation>
+    </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
         <translation>Endverarbeitung</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Trennung</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Aufträge versetzen</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Kopien drehen</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Wickelfalz</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Druckseite</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Falzrichtung</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Anzahl Blätter</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Einbruchfalz</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Lochen</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Lochungsart:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Heften:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Heftposition:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Heftart</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
     </message>
 </context>
 <context>
@@ -44,12 +124,144 @@
         <source>Basic</source>
         <translation>Allgemein</translation>
     </message>
+    <message>
+        <source>Media size</source>
+        <translation>Mediengröße</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Medientyp</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Vollfarbe</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Druckgröße</translation>
+    </message>
 </context>
 <context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
         <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Druckqualität</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Überfüllung</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Grautöne mit schwarzem Toner drucken</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>ZIR</source>
+        <translation>ZIR</translation>
+    </message>
+    <message>
+        <source>Thriftink</source>
+        <translation>Thriftink</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Glanzmodus</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Halbtonraster</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Farbwiedergabe</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Farbkonvertierung</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>CIE-Optimierung</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
@@ -64,6 +276,52 @@
     <message>
         <source>Legal Notices</source>
         <translation>Rechtliche Hinweise</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Passwortabfrage</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Bitte geben Sie das Root-Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorisierung fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Installierte Optionen</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Zum Ändern der installierbaren Optionen sind Root-Rechte erforderlich</translation>
     </message>
 </context>
 <context>
@@ -92,6 +350,117 @@
     <message>
         <source>Publishing</source>
         <translation>Publizieren</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Bitte geben Sie einen Seitenbereich ein.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Bitte geben Sie die gewünschten Seiten ein.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Sie können höchstens 50 Seiten einfügen.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 3 und 511 eingeben</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Sie können nur Seitenzahlen zwischen 2 und 511 eingeben</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorne</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Vorne und hinten</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Bedrucken:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Außen</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Hinten</translation>
+    </message>
+    <message>
+        <source>Media for cover:</source>
+        <translation>Medium für Deckblatt:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Vorderseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Rückseite bedrucken</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Vor Seiten einfügen:</translation>
+    </message>
+    <message>
+        <source>Media for page:</source>
+        <translation>Medium für Seiten:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Folien-Zwischenblätter:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Zwischenblätter bedrucken</translation>
+    </message>
+    <message>
+        <source>Media for backing:</source>
+        <translation>Medium für Zwischenblätter:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Druckt</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Fehler: Der Drucker existiert nicht oder lpstat ist fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -197,6 +566,112 @@ Die Liste wird neu geladen.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Fehler: Der Drucker existiert nicht oder lpoptions ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Fehler: Die Einstellungsdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Passwortabfrage</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Wählen Sie einen Drucker aus.</translation>
+    </message>
+</context>
+<context>
+    <name>adjustmentDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Anpassungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>HSL(hue, saturation and lightness)</source>
+        <translation>HSL (Farbton, Sättigung und Helligkeit)</translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation>Farbbalance</translation>
+    </message>
+    <message>
+        <source>Hue Adjustment</source>
+        <translation>Farbtonanpassung</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Color levels</source>
+        <translation>Farbstufen</translation>
+    </message>
+</context>
+<context>
+    <name>monoDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Anpassungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
     </message>
 </context>
 </TS>

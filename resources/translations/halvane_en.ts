@@ -30,12 +30,92 @@
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Booklet</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Left edge binding</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Right edge binding</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Booklet fold</translation>
+    </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
         <translation>Finishing</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separation</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Offset jobs</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Rotate copies</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Tri-Fold</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Print side</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direction of fold</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Number of sheets</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Bi-Fold</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Punch</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Punch Method:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Staple:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Staple location:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Staple method</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
     </message>
 </context>
 <context>
@@ -44,12 +124,144 @@
         <source>Basic</source>
         <translation>Basic</translation>
     </message>
+    <message>
+        <source>Media size</source>
+        <translation>Media size</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Media type</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Collate</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Long edge</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Short edge</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Print size</translation>
+    </message>
 </context>
 <context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
         <translation>Imaging</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Print quality</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Trapping</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Print grays with black toner</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>ZIR</source>
+        <translation>ZIR</translation>
+    </message>
+    <message>
+        <source>Thriftink</source>
+        <translation>Thriftink</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Gloss mode</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Adjustment</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Halftone screen</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Color reproduction</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Color conversion</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>CIE optimization</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
@@ -64,6 +276,52 @@
     <message>
         <source>Legal Notices</source>
         <translation>Legal Notices</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Password Prompt</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Please enter the root password.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Could not authorize.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Installed options</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Root access is required to make changes to installable options</translation>
     </message>
 </context>
 <context>
@@ -92,6 +350,117 @@
     <message>
         <source>Publishing</source>
         <translation>Publishing</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Please type a page range.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Please enter your specified pages.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>You can only insert up to 50 pages.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>You can only enter page numbers between 3 and 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>You can only enter page numbers between 2 and 511</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Cover mode:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Front and back</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Print onto:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Media for cover:</source>
+        <translation>Media for cover:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Page insert:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Print onto front</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Print onto back</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insert before pages:</translation>
+    </message>
+    <message>
+        <source>Media for page:</source>
+        <translation>Media for page:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Transparency interleaving:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Print onto backing</translation>
+    </message>
+    <message>
+        <source>Media for backing:</source>
+        <translation>Media for backing:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Error: Printer does not exist or lpstat failed.</translation>
     </message>
 </context>
 <context>
@@ -197,6 +566,112 @@ Reloading list now.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Settings applied.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Error: Printer does not exist or lpoptions failed.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Error: The settings file could not be written.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Password Prompt</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Select a printer.</translation>
+    </message>
+</context>
+<context>
+    <name>adjustmentDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Adjustment Settings</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>HSL(hue, saturation and lightness)</source>
+        <translation>HSL(hue, saturation and lightness)</translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation>Color balance</translation>
+    </message>
+    <message>
+        <source>Hue Adjustment</source>
+        <translation>Hue Adjustment</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Lightness</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Color levels</source>
+        <translation>Color levels</translation>
+    </message>
+</context>
+<context>
+    <name>monoDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Adjustment Settings</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrast</translation>
     </message>
 </context>
 </TS>

@@ -30,12 +30,92 @@
         <source>Layout</source>
         <translation>Diseño</translation>
     </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Folleto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encuadernación izquierda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encuadernación derecha</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Plegado del folleto</translation>
+    </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
         <translation>Acabado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separación</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Desplazar trabajos</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Girar copias</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Plegado tríptico</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Cara de impresión</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Dirección del plegado</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Número de hojas</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Plegado díptico</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perforación</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Método de perforación:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Grapado:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posición de grapa:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Método de grapado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
     </message>
 </context>
 <context>
@@ -44,12 +124,144 @@
         <source>Basic</source>
         <translation>General</translation>
     </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamaño del soporte</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de soporte</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Intercalar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Dúplex</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Borde largo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Borde corto</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamaño de impresión</translation>
+    </message>
 </context>
 <context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
         <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Calidad de impresión</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Reventado</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Imprimir grises con tóner negro</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>ZIR</source>
+        <translation>ZIR</translation>
+    </message>
+    <message>
+        <source>Thriftink</source>
+        <translation>Thriftink</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Modo brillo</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Configuración...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Trama de semitonos</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Reproducción del color</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversión del color</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Optimización CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 ppp</translation>
     </message>
 </context>
 <context>
@@ -64,6 +276,52 @@
     <message>
         <source>Legal Notices</source>
         <translation>Avisos legales</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Solicitud de contraseña</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Introduzca la contraseña de root.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>No se pudo autorizar.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Impresoras</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Opciones instaladas</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Se requiere acceso root para cambiar las opciones instalables</translation>
     </message>
 </context>
 <context>
@@ -92,6 +350,117 @@
     <message>
         <source>Publishing</source>
         <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Escriba un intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Introduzca las páginas que desea.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Solo puede insertar hasta 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Solo puede introducir números de página entre 3 y 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Solo puede introducir números de página entre 2 y 511</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Portada:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Delantera</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Delantera y trasera</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir en:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Trasera</translation>
+    </message>
+    <message>
+        <source>Media for cover:</source>
+        <translation>Soporte de portada:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserción de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir en el anverso</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir en el reverso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insertar antes de las páginas:</translation>
+    </message>
+    <message>
+        <source>Media for page:</source>
+        <translation>Soporte de páginas:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalado de transparencias:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir en las hojas de fondo</translation>
+    </message>
+    <message>
+        <source>Media for backing:</source>
+        <translation>Soporte de hojas de fondo:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Inactiva</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Error: la impresora no existe o lpstat ha fallado.</translation>
     </message>
 </context>
 <context>
@@ -197,6 +566,112 @@ Recargando la lista.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Configuración aplicada.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Error: la impresora no existe o lpoptions ha fallado.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Error: no se pudo escribir el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Solicitud de contraseña</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Seleccione una impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>adjustmentDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Configuración del ajuste</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>HSL(hue, saturation and lightness)</source>
+        <translation>HSL (tono, saturación y luminosidad)</translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation>Balance de color</translation>
+    </message>
+    <message>
+        <source>Hue Adjustment</source>
+        <translation>Ajuste de tono</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Luminosidad</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Color levels</source>
+        <translation>Niveles de color</translation>
+    </message>
+</context>
+<context>
+    <name>monoDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Configuración del ajuste</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
     </message>
 </context>
 </TS>

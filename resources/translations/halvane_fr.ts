@@ -30,12 +30,92 @@
         <source>Layout</source>
         <translation>Mise en page</translation>
     </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livret</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Reliure bord gauche</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Reliure bord droit</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Pliage du livret</translation>
+    </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
         <translation>Finition</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Séparation</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Décaler les travaux</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Pivoter les copies</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Pli roulé</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Face d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Sens du pli</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Nombre de feuilles</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Pli simple</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perforation</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Méthode de perforation :</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Agrafage :</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Position d&apos;agrafage :</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Méthode d&apos;agrafage</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
     </message>
 </context>
 <context>
@@ -44,12 +124,144 @@
         <source>Basic</source>
         <translation>Général</translation>
     </message>
+    <message>
+        <source>Media size</source>
+        <translation>Format du support</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Type de support</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Assembler</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Recto verso</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Bord long</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Bord court</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Format d&apos;impression</translation>
+    </message>
 </context>
 <context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Qualité d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Recouvrement</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Imprimer les gris avec le toner noir</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>ZIR</source>
+        <translation>ZIR</translation>
+    </message>
+    <message>
+        <source>Thriftink</source>
+        <translation>Thriftink</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Mode brillant</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Paramètres...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Trame de demi-teintes</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Reproduction des couleurs</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversion des couleurs</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Optimisation CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 ppp</translation>
     </message>
 </context>
 <context>
@@ -64,6 +276,52 @@
     <message>
         <source>Legal Notices</source>
         <translation>Mentions légales</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Veuillez saisir le mot de passe root.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorisation impossible.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Options installées</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Des droits root sont nécessaires pour modifier les options installables</translation>
     </message>
 </context>
 <context>
@@ -92,6 +350,117 @@
     <message>
         <source>Publishing</source>
         <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Veuillez saisir une plage de pages.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Veuillez saisir les pages voulues.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Vous ne pouvez insérer que 50 pages au maximum.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 3 et 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Vous ne pouvez saisir que des numéros de page entre 2 et 511</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Couverture :</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Avant et arrière</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimer sur :</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Media for cover:</source>
+        <translation>Support de couverture :</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Insertion de pages :</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimer au recto</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimer au verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Insérer avant les pages :</translation>
+    </message>
+    <message>
+        <source>Media for page:</source>
+        <translation>Support des pages :</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalaires de transparents :</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimer les intercalaires</translation>
+    </message>
+    <message>
+        <source>Media for backing:</source>
+        <translation>Support des intercalaires :</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression en cours</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Erreur : l&apos;imprimante n&apos;existe pas ou lpstat a échoué.</translation>
     </message>
 </context>
 <context>
@@ -197,6 +566,112 @@ Rechargement de la liste.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Paramètres appliqués.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Erreur : l&apos;imprimante n&apos;existe pas ou lpoptions a échoué.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Erreur : impossible d&apos;écrire le fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Demande de mot de passe</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Sélectionnez une imprimante.</translation>
+    </message>
+</context>
+<context>
+    <name>adjustmentDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Paramètres de réglage</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>HSL(hue, saturation and lightness)</source>
+        <translation>TSL (teinte, saturation et luminosité)</translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation>Balance des couleurs</translation>
+    </message>
+    <message>
+        <source>Hue Adjustment</source>
+        <translation>Réglage de la teinte</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Global</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Color levels</source>
+        <translation>Niveaux de couleur</translation>
+    </message>
+</context>
+<context>
+    <name>monoDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Paramètres de réglage</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
     </message>
 </context>
 </TS>

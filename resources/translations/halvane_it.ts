@@ -30,12 +30,92 @@
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Opuscolo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Rilegatura lato sinistro</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Rilegatura lato destro</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Piegatura opuscolo</translation>
+    </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
         <translation>Finitura</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separazione</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Sfalsa lavori</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Ruota copie</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Piegatura a tre</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Lato di stampa</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direzione piegatura</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Numero di fogli</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Piegatura a metà</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perforazione</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Metodo di perforazione:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Pinzatura:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posizione pinzatura:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Metodo di pinzatura</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
     </message>
 </context>
 <context>
@@ -44,12 +124,144 @@
         <source>Basic</source>
         <translation>Generale</translation>
     </message>
+    <message>
+        <source>Media size</source>
+        <translation>Formato supporto</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo di supporto</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Fascicola</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Fronte-retro</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lato lungo</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Lato corto</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Formato di stampa</translation>
+    </message>
 </context>
 <context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
         <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Qualità di stampa</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Trapping</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>A colori</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Stampa i grigi con toner nero</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>ZIR</source>
+        <translation>ZIR</translation>
+    </message>
+    <message>
+        <source>Thriftink</source>
+        <translation>Thriftink</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Modalità lucida</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Regolazione</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Retino mezzitoni</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Riproduzione del colore</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversione del colore</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Ottimizzazione CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 dpi</translation>
     </message>
 </context>
 <context>
@@ -64,6 +276,52 @@
     <message>
         <source>Legal Notices</source>
         <translation>Note legali</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Richiesta password</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Inserire la password di root.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Autorizzazione non riuscita.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Stampante</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Stampanti</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Opzioni installate</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>Per modificare le opzioni installabili è necessario l&apos;accesso root</translation>
     </message>
 </context>
 <context>
@@ -92,6 +350,117 @@
     <message>
         <source>Publishing</source>
         <translation>Pubblicazione</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Digitare un intervallo di pagine.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Immettere le pagine desiderate.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>È possibile inserire al massimo 50 pagine.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>È possibile immettere solo numeri di pagina compresi tra 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>È possibile immettere solo numeri di pagina compresi tra 2 e 511</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Copertina:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Anteriore</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Anteriore e posteriore</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Stampa su:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Esterno</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interno</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Posteriore</translation>
+    </message>
+    <message>
+        <source>Media for cover:</source>
+        <translation>Supporto per copertina:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserimento pagine:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Stampa sul fronte</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Stampa sul retro</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserisci prima delle pagine:</translation>
+    </message>
+    <message>
+        <source>Media for page:</source>
+        <translation>Supporto per pagine:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Interfogli per lucidi:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Stampa sugli interfogli</translation>
+    </message>
+    <message>
+        <source>Media for backing:</source>
+        <translation>Supporto per interfogli:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Inattiva</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>In stampa</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Errore: la stampante non esiste o lpstat non è riuscito.</translation>
     </message>
 </context>
 <context>
@@ -197,6 +566,112 @@ Ricaricamento dell&apos;elenco in corso.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Impostazioni applicate.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Errore: la stampante non esiste o lpoptions non è riuscito.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Errore: impossibile scrivere il file delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Richiesta password</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Selezionare una stampante.</translation>
+    </message>
+</context>
+<context>
+    <name>adjustmentDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Impostazioni di regolazione</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>HSL(hue, saturation and lightness)</source>
+        <translation>HSL (tonalità, saturazione e luminosità)</translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation>Bilanciamento del colore</translation>
+    </message>
+    <message>
+        <source>Hue Adjustment</source>
+        <translation>Regolazione della tonalità</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturazione</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Color levels</source>
+        <translation>Livelli di colore</translation>
+    </message>
+</context>
+<context>
+    <name>monoDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Impostazioni di regolazione</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
     </message>
 </context>
 </TS>

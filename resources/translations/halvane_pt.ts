@@ -30,12 +30,92 @@
         <source>Layout</source>
         <translation>Esquema</translation>
     </message>
+    <message>
+        <source>Booklet</source>
+        <translation>Livreto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Left edge binding</source>
+        <translation>Encadernação à esquerda</translation>
+    </message>
+    <message>
+        <source>Right edge binding</source>
+        <translation>Encadernação à direita</translation>
+    </message>
+    <message>
+        <source>Booklet fold</source>
+        <translation>Dobra do livreto</translation>
+    </message>
 </context>
 <context>
     <name>FinishingTab</name>
     <message>
         <source>Finishing</source>
         <translation>Acabamento</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separação</translation>
+    </message>
+    <message>
+        <source>Offset jobs</source>
+        <translation>Deslocar trabalhos</translation>
+    </message>
+    <message>
+        <source>Rotate copies</source>
+        <translation>Rodar cópias</translation>
+    </message>
+    <message>
+        <source>Tri-Fold</source>
+        <translation>Dobra tripla</translation>
+    </message>
+    <message>
+        <source>Print side</source>
+        <translation>Lado de impressão</translation>
+    </message>
+    <message>
+        <source>Direction of fold</source>
+        <translation>Direção da dobra</translation>
+    </message>
+    <message>
+        <source>Number of sheets</source>
+        <translation>Número de folhas</translation>
+    </message>
+    <message>
+        <source>Bi-Fold</source>
+        <translation>Dobra dupla</translation>
+    </message>
+    <message>
+        <source>Punch</source>
+        <translation>Perfuração</translation>
+    </message>
+    <message>
+        <source>Punch Method:</source>
+        <translation>Método de perfuração:</translation>
+    </message>
+    <message>
+        <source>Staple:</source>
+        <translation>Agrafar:</translation>
+    </message>
+    <message>
+        <source>Staple location:</source>
+        <translation>Posição do agrafo:</translation>
+    </message>
+    <message>
+        <source>Staple method</source>
+        <translation>Método de agrafar</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
     </message>
 </context>
 <context>
@@ -44,12 +124,144 @@
         <source>Basic</source>
         <translation>Geral</translation>
     </message>
+    <message>
+        <source>Media size</source>
+        <translation>Tamanho do suporte</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Tipo de suporte</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Agrupar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Margem longa</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Margem curta</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Tamanho de impressão</translation>
+    </message>
 </context>
 <context>
     <name>ImagingTab</name>
     <message>
         <source>Imaging</source>
         <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Print quality</source>
+        <translation>Qualidade de impressão</translation>
+    </message>
+    <message>
+        <source>Trapping</source>
+        <translation>Sobreposição</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Print grays with black toner</source>
+        <translation>Imprimir cinzentos com toner preto</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>ZIR</source>
+        <translation>ZIR</translation>
+    </message>
+    <message>
+        <source>Thriftink</source>
+        <translation>Thriftink</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Gloss mode</source>
+        <translation>Modo brilhante</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Definições...</translation>
+    </message>
+    <message>
+        <source>Halftone screen</source>
+        <translation>Retícula de meios-tons</translation>
+    </message>
+    <message>
+        <source>Color reproduction</source>
+        <translation>Reprodução de cor</translation>
+    </message>
+    <message>
+        <source>Color conversion</source>
+        <translation>Conversão de cor</translation>
+    </message>
+    <message>
+        <source>CIE optimization</source>
+        <translation>Otimização CIE</translation>
+    </message>
+    <message>
+        <source>600 dpi</source>
+        <translation>600 ppp</translation>
     </message>
 </context>
 <context>
@@ -64,6 +276,52 @@
     <message>
         <source>Legal Notices</source>
         <translation>Avisos legais</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Pedido de palavra-passe</translation>
+    </message>
+    <message>
+        <source>Please enter the root password.</source>
+        <translation>Introduza a palavra-passe de root.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Could not authorize.</source>
+        <translation>Não foi possível autorizar.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTab</name>
+    <message>
+        <source>Printer</source>
+        <translation>Impressora</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Impressoras</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Installed options</source>
+        <translation>Opções instaladas</translation>
+    </message>
+    <message>
+        <source>Root access is required to make changes to installable options</source>
+        <translation>É necessário acesso root para alterar as opções instaláveis</translation>
     </message>
 </context>
 <context>
@@ -92,6 +350,117 @@
     <message>
         <source>Publishing</source>
         <translation>Publicação</translation>
+    </message>
+    <message>
+        <source>Please type a page range.</source>
+        <translation>Introduza um intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>Please enter your specified pages.</source>
+        <translation>Introduza as páginas pretendidas.</translation>
+    </message>
+    <message>
+        <source>You can only insert up to 50 pages.</source>
+        <translation>Só pode inserir até 50 páginas.</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 3 and 511</source>
+        <translation>Só pode introduzir números de página entre 3 e 511</translation>
+    </message>
+    <message>
+        <source>You can only enter page numbers between 2 and 511</source>
+        <translation>Só pode introduzir números de página entre 2 e 511</translation>
+    </message>
+    <message>
+        <source>Cover mode:</source>
+        <translation>Capa:</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Frente</translation>
+    </message>
+    <message>
+        <source>Front and back</source>
+        <translation>Frente e verso</translation>
+    </message>
+    <message>
+        <source>Print onto:</source>
+        <translation>Imprimir em:</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Media for cover:</source>
+        <translation>Papel da capa:</translation>
+    </message>
+    <message>
+        <source>Page insert:</source>
+        <translation>Inserção de páginas:</translation>
+    </message>
+    <message>
+        <source>Print onto front</source>
+        <translation>Imprimir na frente</translation>
+    </message>
+    <message>
+        <source>Print onto back</source>
+        <translation>Imprimir no verso</translation>
+    </message>
+    <message>
+        <source>Insert before pages:</source>
+        <translation>Inserir antes das páginas:</translation>
+    </message>
+    <message>
+        <source>Media for page:</source>
+        <translation>Papel das páginas:</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving:</source>
+        <translation>Intercalação de transparências:</translation>
+    </message>
+    <message>
+        <source>Print onto backing</source>
+        <translation>Imprimir nas folhas de fundo</translation>
+    </message>
+    <message>
+        <source>Media for backing:</source>
+        <translation>Papel das folhas de fundo:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Inativa</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Em pausa</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>A imprimir</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpstat failed.</source>
+        <translation>Erro: a impressora não existe ou o lpstat falhou.</translation>
     </message>
 </context>
 <context>
@@ -197,6 +566,112 @@ A recarregar a lista.</translation>
     <message>
         <source>Settings applied.</source>
         <translation>Definições aplicadas.</translation>
+    </message>
+    <message>
+        <source>Error: Printer does not exist or lpoptions failed.</source>
+        <translation>Erro: a impressora não existe ou o lpoptions falhou.</translation>
+    </message>
+    <message>
+        <source>Error: The settings file could not be written.</source>
+        <translation>Erro: não foi possível escrever o ficheiro de definições.</translation>
+    </message>
+    <message>
+        <source>Password Prompt</source>
+        <translation>Pedido de palavra-passe</translation>
+    </message>
+    <message>
+        <source>Select a printer.</source>
+        <translation>Selecione uma impressora.</translation>
+    </message>
+</context>
+<context>
+    <name>adjustmentDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Definições de ajuste</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>HSL(hue, saturation and lightness)</source>
+        <translation>HSL (matiz, saturação e luminosidade)</translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation>Equilíbrio de cor</translation>
+    </message>
+    <message>
+        <source>Hue Adjustment</source>
+        <translation>Ajuste de matiz</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Global</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturação</translation>
+    </message>
+    <message>
+        <source>Lightness</source>
+        <translation>Luminosidade</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Color levels</source>
+        <translation>Níveis de cor</translation>
+    </message>
+</context>
+<context>
+    <name>monoDialog</name>
+    <message>
+        <source>Adjustment Settings</source>
+        <translation>Definições de ajuste</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
     </message>
 </context>
 </TS>

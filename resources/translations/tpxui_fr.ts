@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Login failed. The user name or password you entered is incorrect.</source>
-        <translation>Échec de la connexion. Le nom d'utilisateur ou le mot de passe saisi est incorrect.</translation>
+        <translation>Échec de la connexion. Le nom d&apos;utilisateur ou le mot de passe saisi est incorrect.</translation>
     </message>
     <message>
         <source>Not enough credit is available to print this job. Recharge your credit.</source>
@@ -28,13 +28,13 @@
     </message>
     <message>
         <source>Printing is canceled</source>
-        <translation>L'impression est annulée.</translation>
+        <translation>L&apos;impression est annulée.</translation>
     </message>
     <message>
         <source>This job will be canceled because you have reached one or more of your quotas.
 Contact your administrator for further information.</source>
         <translation>Cette tâche sera annulée car vous avez atteint un ou plusieurs de vos quotas.
-Contactez votre administrateur pour plus d'informations.</translation>
+Contactez votre administrateur pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>Thriftink</source>
@@ -46,11 +46,11 @@ Contactez votre administrateur pour plus d'informations.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation>Vous n'êtes pas autorisé à imprimer.</translation>
+        <translation>Vous n&apos;êtes pas autorisé à imprimer.</translation>
     </message>
     <message>
         <source>You have the following print restrictions:</source>
-        <translation>Vous avez les restrictions d'impression suivantes :</translation>
+        <translation>Vous avez les restrictions d&apos;impression suivantes :</translation>
     </message>
 </context>
 </TS>

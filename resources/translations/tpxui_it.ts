@@ -34,7 +34,7 @@
         <source>This job will be canceled because you have reached one or more of your quotas.
 Contact your administrator for further information.</source>
         <translation>Questo lavoro verrà annullato perché è stata raggiunta una o più quote.
-Per ulteriori informazioni, contattare l'amministratore.</translation>
+Per ulteriori informazioni, contattare l&apos;amministratore.</translation>
     </message>
     <message>
         <source>Thriftink</source>
@@ -46,7 +46,7 @@ Per ulteriori informazioni, contattare l'amministratore.</translation>
     </message>
     <message>
         <source>You do not have permission to print.</source>
-        <translation>Non si dispone dell'autorizzazione per stampare.</translation>
+        <translation>Non si dispone dell&apos;autorizzazione per stampare.</translation>
     </message>
     <message>
         <source>You have the following print restrictions:</source>
