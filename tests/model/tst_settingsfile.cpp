@@ -1,10 +1,15 @@
 #include <QtTest>
 
 #include "atomicfile.h"
+#include "kchoice.h"
+#include "koption.h"
 #include "optionstore.h"
+#include "ppdimport.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
 #include "userdatadir.h"
+
+#include <cups/ppd.h>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -430,6 +435,42 @@ private slots:
         QCOMPARE(contents(path("Desk.cfg")),
                  QByteArray("[Profile]\n[Quorvan UserLoginName=model]\nProfileDescription=one  UserLoginName=d\n"
                             "Duplex=None\n"));
+    }
+
+    // A PPD can hold line breaks in its texts (a hex <0A> in a choice text,
+    // a quoted model name over two lines); written into a profile, none of
+    // them may come back as a setting of its own.
+    void textsFromAPpdStayOnTheirLines()
+    {
+        ppd_file_t *ppd = ppdOpenFile(HALVANE_FIXTURES "/linebreak-texts.ppd");
+        QVERIFY(ppd);
+        OptionStore store;
+        importPpd(ppd, &store);
+        ppdClose(ppd);
+        kOption *wtxt = store.option("Wtxt");
+        QVERIFY(wtxt);
+        QCOMPARE(wtxt->choiceByName("Draft")->text(), QString("Draft\nUserLoginName=injected"));
+        QCOMPARE(wtxt->choiceByName("Copy")->text(), QString("Copy\rPass=carriage"));
+        QCOMPARE(store.modelName(), QString("Halvane Break\nUserLoginName=model"));
+
+        SettingsSnapshot snapshot;
+        for (const kChoice *choice : wtxt->choices())
+            snapshot.insert(QStringLiteral("WatermarkText"), choice->text());
+        currentOptionStore = &store;
+        activeSettingsPath = path("Broken.cfg");
+        const bool ok = writeProfileFileWithDescription(activeSettingsPath, snapshot, false, wtxt->choices().first()->text());
+        currentOptionStore = &m_store;
+        QVERIFY(ok);
+
+        const QList<QByteArray> lines = contents(activeSettingsPath).split('\n');
+        QCOMPARE(lines.size(), 3 + 2 + 1); // header, the two entries, the empty tail
+        QCOMPARE(lines.at(1), QByteArray("[Halvane Break UserLoginName=model]"));
+        QVERIFY(readSettingValue("Office", "UserLoginName").isNull());
+        QVERIFY(readSettingValue("Office", "Pass").isNull());
+        QCOMPARE(readSettingValue("Office", "ProfileDescription"), QString("Draft UserLoginName=injected"));
+        QStringList texts = readSettingValues("Office", "WatermarkText");
+        texts.sort();
+        QCOMPARE(texts, (QStringList{"Copy Pass=carriage", "Draft UserLoginName=injected"}));
     }
 
     // Someone may have left a link where a file of the folder should be: the
