@@ -6,4 +6,8 @@
 // Replaces the file at path with data through a temporary file in the same
 // directory, so a failed write leaves the old file as it was. False when the
 // file could not be written.
+//
+// Inside userDataDir it writes only while the folder is usable, and a link
+// at path is replaced by the new file, never followed; elsewhere (the user's
+// own home) a link is written through, as QSaveFile does.
 bool writeFileAtomically(const QString &path, const QByteArray &data);

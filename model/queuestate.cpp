@@ -55,10 +55,16 @@ QString printerStateText(const QString &output)
 
 QString printerState(const QString &queueName)
 {
+    const QString failed = QCoreApplication::translate("QObject", "Error: Printer does not exist or lpstat failed.");
+    // "-p" alone would ask for every queue.
+    if (queueName.isEmpty())
+        return failed;
+    // Attached to its switch, a name that begins with "-" cannot be read as
+    // options ("lpstat -p -Evil" lists every queue).
     const ProcessResult result =
-        ProcessRunner::run(QStringLiteral("lpstat"), {QStringLiteral("-p"), queueName}, lpstatTimeoutMs);
-    if (!result.started || !result.finished)
-        return QCoreApplication::translate("QObject", "Error: Printer does not exist or lpstat failed.");
+        ProcessRunner::run(QStringLiteral("lpstat"), {QStringLiteral("-p") + queueName}, lpstatTimeoutMs);
+    if (!result.succeeded())
+        return failed;
     return printerStateText(lpstatOutputText(result.standardOutput));
 }
 

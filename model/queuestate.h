@@ -4,11 +4,10 @@
 #include <QString>
 
 // The state of one queue as "Idle", "Paused" or "Printing" (translated, in
-// the QObject context), from "lpstat -p NAME" in whatever language lpstat
-// speaks. The queue name goes to lpstat as an argument of its own, never
-// through a shell. An unknown queue answers the empty text (lpstat prints
-// nothing on standard output); lpstat that cannot be run answers
-// "Error: Printer does not exist or lpstat failed.".
+// the QObject context), from "lpstat -pNAME" in whatever language lpstat
+// speaks. The queue name goes to lpstat attached to its switch, never
+// through a shell. lpstat that cannot be run, or that fails (an unknown
+// queue), answers "Error: Printer does not exist or lpstat failed.".
 QString printerState(const QString &queueName);
 // The state word for lpstat's output (line feeds already dropped), or the
 // output itself when no word matches.

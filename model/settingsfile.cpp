@@ -3,9 +3,9 @@
 #include "atomicfile.h"
 #include "optionstore.h"
 #include "sessionstate.h"
+#include "userdatadir.h"
 
 #include <QFile>
-#include <QTextStream>
 
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -28,24 +28,36 @@ SettingLine splitSettingLine(const QString &line)
 
 // Calls visit(value) for every line whose key is key, until it answers false.
 // Whole lines are read, however long: a long value written by the panel must
-// come back whole, not with its tail read as a line of its own.
+// come back whole, not with its tail read as a line of its own. Only "\r\n"
+// ends a line besides "\n"; a carriage return inside a value stays.
 template<typename Visit>
 bool forEachValueOf(const QString &key, Visit visit)
 {
-    if (activeSettingsPath.isEmpty())
+    QFile file;
+    if (!openUserFileForReading(file, activeSettingsPath))
         return false;
-    QFile file(activeSettingsPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    QTextStream in(&file);
-    in.setCodec("UTF-8");
-    QString line;
-    while (in.readLineInto(&line)) {
-        const SettingLine entry = splitSettingLine(line);
+    bool first = true;
+    while (!file.atEnd()) {
+        QByteArray bytes = file.readLine();
+        if (bytes.endsWith('\n'))
+            bytes.chop(bytes.endsWith("\r\n") ? 2 : 1);
+        if (first && bytes.startsWith("\xef\xbb\xbf"))
+            bytes.remove(0, 3);
+        first = false;
+        const SettingLine entry = splitSettingLine(QString::fromUtf8(bytes));
         if (entry.key == key && !visit(entry.value))
             break;
     }
     return true;
+}
+
+// A text as it may stand in one line: a line break inside it would start a
+// line of its own, which a reader takes for another setting.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
 }
 
 QByteArray settingsFileBytes(const SettingsSnapshot &snapshot, bool withoutHeader,
@@ -54,12 +66,12 @@ QByteArray settingsFileBytes(const SettingsSnapshot &snapshot, bool withoutHeade
     QString text;
     if (!withoutHeader) {
         text += QLatin1String("[Profile]\n");
-        text += QLatin1Char('[') + currentOptionStore->modelName() + QLatin1String("]\n");
+        text += QLatin1Char('[') + oneLine(currentOptionStore->modelName()) + QLatin1String("]\n");
         if (description)
-            text += QLatin1String("ProfileDescription=") + *description + QLatin1Char('\n');
+            text += QLatin1String("ProfileDescription=") + oneLine(*description) + QLatin1Char('\n');
     }
     for (auto it = snapshot.cbegin(); it != snapshot.cend(); ++it)
-        text += it.key() + QLatin1Char('=') + it.value() + QLatin1Char('\n');
+        text += oneLine(it.key()) + QLatin1Char('=') + oneLine(it.value()) + QLatin1Char('\n');
     return text.toUtf8();
 }
 
@@ -111,6 +123,9 @@ bool writeProfileFileWithDescription(const QString &path, const SettingsSnapshot
 
 bool cfgExists(const QString &queueName)
 {
+    // A folder the panel may not use holds nothing of the user's.
+    if (!userDataDirUsable())
+        return false;
     const QByteArray path = userDataDir.toUtf8() + queueName.toUtf8() + ".cfg";
     struct stat info;
     return ::stat(path.constData(), &info) == 0;

@@ -10,7 +10,8 @@ using SettingsSnapshot = QMultiHash<QString, QString>;
 
 // Readers of the file named by activeSettingsPath. queueName is not consulted:
 // the active path alone decides which file is read. Every call reads the file
-// anew.
+// anew; only a regular file is read, never through a link, and nothing in a
+// userDataDir the panel may not use (userdatadir.h).
 //
 // The value after the first "=" of the first line whose key equals key
 // exactly; null when that value is empty, when no line matches or when the
@@ -20,7 +21,9 @@ QString readSettingValue(const QString &queueName, const QString &key);
 QStringList readSettingValues(const QString &queueName, const QString &key);
 
 // Write snapshot as a settings file at path, replacing the old file
-// atomically (a failed write leaves it as it was). Unless withoutHeader is
+// atomically (a failed write leaves it as it was). A line break inside a
+// value, key, model name or description is written as a blank, so no text
+// can add a line of its own. Unless withoutHeader is
 // set the file starts with "[Profile]" and "[<model name of
 // currentOptionStore>]"; a header without a current store is refused.
 // True when the file was written.
@@ -31,7 +34,7 @@ bool writeProfileFileWithDescription(const QString &path, const SettingsSnapshot
                                      bool withoutHeader, const QString &description);
 
 // True when anything (a file or a directory) is named
-// userDataDir + queueName + ".cfg".
+// userDataDir + queueName + ".cfg" in a userDataDir the panel may use.
 bool cfgExists(const QString &queueName);
 // Creates userDataDir and its missing parents (mode 0775 under the umask).
 // Failures are silent; a later write then fails.

@@ -42,7 +42,8 @@ bool LpoptionsCommand::queuePpdKeywords(const QString &queueName, QStringList *k
 QStringList LpoptionsCommand::arguments(const QString &queueName, const QStringList &keywords,
                                         const SettingsSnapshot &snapshot)
 {
-    QStringList arguments = {QStringLiteral("-p"), queueName};
+    // Attached, so a queue named "-x" is never taken for options.
+    QStringList arguments = {QStringLiteral("-p") + queueName};
     for (const QString &keyword : keywords) {
         const QString value = snapshot.value(keyword);
         if (value.isEmpty())

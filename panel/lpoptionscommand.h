@@ -22,7 +22,7 @@ public:
     // removed again.
     static bool queuePpdKeywords(const QString &queueName, QStringList *keywords);
 
-    // "-p QUEUE", then "-o KEY=VALUE" for every keyword, in the keywords'
+    // "-pQUEUE", then "-o KEY=VALUE" for every keyword, in the keywords'
     // order, whose snapshot value (the one added last) is not empty.
     static QStringList arguments(const QString &queueName, const QStringList &keywords,
                                  const SettingsSnapshot &snapshot);

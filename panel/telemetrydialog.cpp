@@ -4,6 +4,7 @@
 #include "localecatalogue.h"
 #include "sessionstate.h"
 #include "telemetryswitch.h"
+#include "userdatadir.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -81,8 +82,8 @@ QString TelemetryDialog::settingsPath() const
 bool TelemetryDialog::isTelemetryEnabled() const
 {
     createLastPathComponent(userDataDir);
-    QFile file(settingsPath());
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openUserFileForReading(file, settingsPath()))
         return true;
     QByteArray content = file.readAll();
     const int nul = content.indexOf('\0');
@@ -108,8 +109,8 @@ void TelemetryDialog::accept()
     // The answer goes over the start of the old content without shortening
     // it; the file is still replaced as a whole so a failed write keeps it.
     QByteArray content;
-    QFile old(settingsPath());
-    if (old.open(QIODevice::ReadOnly))
+    QFile old;
+    if (openUserFileForReading(old, settingsPath()))
         content = old.readAll();
     old.close();
     content.replace(0, qMin(content.size(), line.size()), line);

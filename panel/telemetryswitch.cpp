@@ -1,16 +1,13 @@
 #include "telemetryswitch.h"
 
 #include "atomicfile.h"
+#include "sessionstate.h"
+#include "userdatadir.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <cstdlib>
-
-QString perUserDirectory()
-{
-    return QStringLiteral("/usr/share/quorvan/%1/").arg(QString::fromLatin1(qgetenv("USER")));
-}
 
 QByteArray telemetryLine(bool enabled)
 {
@@ -40,7 +37,10 @@ void handleTelemetryOption(int argc, char **argv)
     if (switchIndex == argc - 1)
         std::exit(0);
 
-    const QString dir = perUserDirectory();
+    // The main dialog is never built on this road; the writer checks the
+    // folder it names before it writes there.
+    userDataDir = currentUserDataDir();
+    const QString dir = userDataDir;
     createLastPathComponent(dir);
 
     const QString value = QString::fromLatin1(argv[switchIndex + 1]);

@@ -3,9 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-// "/usr/share/quorvan/<USER>/": the switch needs it before the main dialog
-// has set userDataDir.
-QString perUserDirectory();
 // The one line the "Settings" file holds for a data-collection answer.
 QByteArray telemetryLine(bool enabled);
 // Creates the last component of dir when it is missing; failures are silent.

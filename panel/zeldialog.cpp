@@ -22,12 +22,14 @@
 #include "tab.h"
 #include "telemetrydialog.h"
 #include "tpxtab.h"
+#include "userdatadir.h"
 #include "userlogintab.h"
 #include "watermarktab.h"
 #include "zelbuttongroup.h"
 #include "zeltabwidget.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -54,7 +56,7 @@ namespace {
 ZelDialog::ZelDialog(QWidget *parent)
     : QDialog(parent)
 {
-    userDataDir = QStringLiteral("/usr/share/quorvan/%1/").arg(QString::fromLatin1(qgetenv("USER")));
+    userDataDir = currentUserDataDir();
 
     if (geteuid() == 0) {
         QMessageBox refusal;
@@ -64,7 +66,11 @@ ZelDialog::ZelDialog(QWidget *parent)
         std::exit(0);
     }
 
-    if (!QFileInfo::exists(userDataDir + QStringLiteral("Settings"))) {
+    if (userDataDirState() == UserDataDirState::Refused) {
+        // Its answer could not be stored, so the first-run question is not
+        // asked either.
+        showUnsafeFolderNotice();
+    } else if (!QFileInfo::exists(userDataDir + QStringLiteral("Settings"))) {
         TelemetryDialog firstRun;
         firstRun.exec();
     }
@@ -238,6 +244,16 @@ void ZelDialog::showSettingsApplied()
     box.setWindowTitle(tr("Success"));
     box.setText(tr("Settings applied."));
     box.setMinimumSize(100, 100);
+    box.exec();
+}
+
+void ZelDialog::showUnsafeFolderNotice()
+{
+    QMessageBox box;
+    box.setWindowTitle(tr("Error"));
+    box.setText(tr("The folder %1 belongs to another user, or other users can change it. No settings "
+                   "or profiles are read from it or stored in it; ask your administrator to remove it.")
+                    .arg(QDir::toNativeSeparators(QDir::cleanPath(userDataDir))));
     box.exec();
 }
 

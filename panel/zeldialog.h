@@ -88,6 +88,8 @@ public slots:
 protected:
     // The Apply road's error box: no parent, titled "Error".
     void showApplyError(const QString &text);
+    // Told once at start when userDataDir is someone else's or open to all.
+    void showUnsafeFolderNotice();
     void showEvent(QShowEvent *event) override;
     // Tab and Backtab move the focus nowhere in this dialog.
     bool focusNextPrevChild(bool next) override;

@@ -583,6 +583,10 @@ Die Liste wird neu geladen.</translation>
         <source>Select a printer.</source>
         <translation>Wählen Sie einen Drucker aus.</translation>
     </message>
+    <message>
+        <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
+        <translation>Der Ordner %1 gehört einem anderen Benutzer, oder andere Benutzer können ihn ändern. Es werden keine Einstellungen oder Profile daraus gelesen oder darin gespeichert; bitten Sie Ihren Administrator, ihn zu entfernen.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -583,6 +583,10 @@ Reloading list now.</translation>
         <source>Select a printer.</source>
         <translation>Select a printer.</translation>
     </message>
+    <message>
+        <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
+        <translation>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

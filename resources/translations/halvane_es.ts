@@ -583,6 +583,10 @@ Recargando la lista.</translation>
         <source>Select a printer.</source>
         <translation>Seleccione una impresora.</translation>
     </message>
+    <message>
+        <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
+        <translation>La carpeta %1 pertenece a otro usuario, o bien otros usuarios pueden modificarla. No se leen ni se guardan en ella ajustes ni perfiles; pida a su administrador que la elimine.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -583,6 +583,10 @@ Rechargement de la liste.</translation>
         <source>Select a printer.</source>
         <translation>Sélectionnez une imprimante.</translation>
     </message>
+    <message>
+        <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
+        <translation>Le dossier %1 appartient à un autre utilisateur, ou d&apos;autres utilisateurs peuvent le modifier. Aucun réglage ni profil n&apos;y est lu ni enregistré ; demandez à votre administrateur de le supprimer.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

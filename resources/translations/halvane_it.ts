@@ -583,6 +583,10 @@ Ricaricamento dell&apos;elenco in corso.</translation>
         <source>Select a printer.</source>
         <translation>Selezionare una stampante.</translation>
     </message>
+    <message>
+        <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
+        <translation>La cartella %1 appartiene a un altro utente, oppure altri utenti possono modificarla. Nessuna impostazione o profilo viene letto da essa o salvato in essa; chiedere all&apos;amministratore di rimuoverla.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -583,6 +583,10 @@ A recarregar a lista.</translation>
         <source>Select a printer.</source>
         <translation>Selecione uma impressora.</translation>
     </message>
+    <message>
+        <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
+        <translation>A pasta %1 pertence a outro utilizador, ou outros utilizadores podem alterá-la. Nenhuma definição ou perfil é lido dela ou guardado nela; peça ao seu administrador para a remover.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -10,8 +10,8 @@ export PATH="$PATH:/usr/sbin:/sbin"
 
 check_queues() {
   local server=$1 q
-  for q in Quorvan_Office Quorvan_Color 'Cost$Center' Acme_Laser; do
-    CUPS_SERVER=$server lpstat -p "$q" 2>&1 | grep -qF "printer $q " || fail "lpstat does not show $q on $server"
+  for q in Quorvan_Office Quorvan_Color 'Cost$Center' -Dash Acme_Laser; do
+    CUPS_SERVER=$server lpstat -p"$q" 2>&1 | grep -qF "printer $q " || fail "lpstat does not show $q on $server"
   done
   # The PPD must come back to an ordinary client, options and all.
   CUPS_SERVER=$server lpoptions -p 'Cost$Center' -l 2>&1 | grep -q '^Duplex/Two-Sided: \*None' \
@@ -34,7 +34,7 @@ case "${1:-}" in
     [[ "$server" =~ ^127\.0\.0\.1:[0-9]+$ ]] || fail "start printed '$server', not 127.0.0.1:PORT"
     grep -qx "CUPS_SERVER=$server" "$work/cups/env" || fail "env file lacks CUPS_SERVER=$server"
     # Sourced as run-test.sh does: the "$" in a queue name survives.
-    (set -a; . "$work/cups/env"; set +a; [ "$HALVANE_CUPS_QUEUES" = 'Quorvan_Office Quorvan_Color Cost$Center Acme_Laser RB_Fleet Quorvan_Büro Quorvan_Finisher Lower_Maker Prefixed_Maker Foreign_DeviceID Other_Filter Raw_Queue' ]) \
+    (set -a; . "$work/cups/env"; set +a; [ "$HALVANE_CUPS_QUEUES" = 'Quorvan_Office Quorvan_Color Cost$Center -Dash Acme_Laser RB_Fleet Quorvan_Büro Quorvan_Finisher Lower_Maker Prefixed_Maker Foreign_DeviceID Other_Filter Raw_Queue' ]) \
       || fail "HALVANE_CUPS_QUEUES does not survive sourcing"
     check_queues "$server"
     first_pid=$(cat "$work/cups/cupsd.pid")

@@ -19,6 +19,8 @@ default_queues=(
   "Quorvan_Office=cups-office.ppd"
   "Quorvan_Color=cups-color.ppd"
   "Cost\$Center=cups-office.ppd"
+  # A name lpstat and lpoptions would take for options if it stood alone.
+  "-Dash=cups-office.ppd"
   "Acme_Laser=cups-generic.ppd"
   # For the printer page: the other maker name with installable options, a
   # non-ASCII name, and queues its maker test turns away ("-": no PPD).
@@ -175,11 +177,12 @@ add_queue() {
     model=(-P "$ppd")
   fi
   # lpadmin prints a deprecation warning for -P; only its status counts.
-  if ! out=$(CUPS_SERVER=$server lpadmin -p "$name" -E -v file:/dev/null "${model[@]}" 2>&1); then
+  # The name attached to -p: "-Dash" on its own would be read as options.
+  if ! out=$(CUPS_SERVER=$server lpadmin -p"$name" -E -v file:/dev/null "${model[@]}" 2>&1); then
     echo "$out" >&2
     die "lpadmin could not add queue $name"
   fi
-  CUPS_SERVER=$server lpstat -p "$name" >/dev/null 2>&1 || die "queue $name is missing after lpadmin"
+  CUPS_SERVER=$server lpstat -p"$name" >/dev/null 2>&1 || die "queue $name is missing after lpadmin"
 }
 
 start_cups() {

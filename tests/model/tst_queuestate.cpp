@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "processrunner.h"
+#include "queuepause.h"
 #include "queuestate.h"
 
 #include <cstdio>
@@ -57,7 +58,7 @@ private slots:
         m_server = QString::fromLocal8Bit(qgetenv("CUPS_SERVER"));
         QVERIFY2(!m_server.isEmpty(), "CUPS_SERVER is not set: the private cupsd is not running");
         const QStringList queues = QString::fromLocal8Bit(qgetenv("HALVANE_CUPS_QUEUES")).split(' ');
-        QVERIFY2(queues.contains("Quorvan_Office") && queues.contains("Cost$Center"),
+        QVERIFY2(queues.contains("Quorvan_Office") && queues.contains("Cost$Center") && queues.contains("-Dash"),
                  "the private cupsd lacks the sample queues");
     }
 
@@ -177,9 +178,33 @@ private slots:
         QCOMPARE(printerState("Cost$Center"), QString("Idle"));
     }
 
-    void unknownQueueAnswersEmpty()
+    // A name that begins with "-" is a queue name, not options: alone after
+    // "-p", lpstat listed every queue and the first one's state was shown.
+    void nameWithLeadingDash()
     {
-        QCOMPARE(printerState("NoSuchQueue"), QString());
+        QCOMPARE(printerState("-Dash"), QString("Idle"));
+        QString error;
+        QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
+        const QString paused = printerState("-Dash");
+        QVERIFY2(queuepause::setPaused("-Dash", false, &error), qPrintable(error));
+        QCOMPARE(paused, QString("Paused"));
+        QCOMPARE(printerState("-Dash"), QString("Idle"));
+    }
+
+    // lpstat ends with status 1 for a queue it does not know: that is the
+    // error text, not an empty state.
+    void unknownQueueAnswersTheErrorText_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::newRow("plain name") << "NoSuchQueue";
+        QTest::newRow("leading dash") << "-NoSuchQueue";
+        QTest::newRow("empty name") << "";
+    }
+
+    void unknownQueueAnswersTheErrorText()
+    {
+        QFETCH(QString, queue);
+        QCOMPARE(printerState(queue), QString("Error: Printer does not exist or lpstat failed."));
     }
 
     void nameIsNeverRunByAShell()
@@ -190,7 +215,7 @@ private slots:
         QVERIFY(QDir::setCurrent(dir.path()));
         const QString state = printerState("Q`touch${IFS}pwned`;touch${IFS}pwned2;$(touch${IFS}pwned3)");
         QDir::setCurrent(oldCwd);
-        QCOMPARE(state, QString());
+        QCOMPARE(state, QString("Error: Printer does not exist or lpstat failed."));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
     }
 

@@ -1,11 +1,19 @@
 #include <QtTest>
 
+#include "atomicfile.h"
+#include "kchoice.h"
+#include "koption.h"
 #include "optionstore.h"
+#include "ppdimport.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
+#include "userdatadir.h"
+
+#include <cups/ppd.h>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -106,6 +114,14 @@ private slots:
         const QByteArray filler(1024 - head.size(), 'w');
         QTest::newRow("tail of long line is no key")
             << QByteArray(head + filler + "Duplex=Evil\nOther=1\n") << "Duplex" << null << QStringList{};
+
+        // Only "\r\n" ends a line besides "\n"; any other carriage return
+        // belongs to the value.
+        QTest::newRow("carriage return inside a value") << QByteArray("K=a\rb\n") << "K" << "a\rb" << QStringList{"a\rb"};
+        QTest::newRow("CRLF line ends") << QByteArray("K=1\r\nK=2\r\n") << "K" << "1" << QStringList{"1", "2"};
+        QTest::newRow("carriage return before a CRLF end") << QByteArray("K=ab\r\r\n") << "K" << "ab\r" << QStringList{"ab\r"};
+        QTest::newRow("carriage return at the very end") << QByteArray("K=ab\r") << "K" << "ab\r" << QStringList{"ab\r"};
+        QTest::newRow("carriage return in a key") << QByteArray("K\r=a\n") << "K" << null << QStringList{};
     }
 
     void reader()
@@ -377,6 +393,251 @@ private slots:
         else if (kind == "other")
             put(path("Office2.cfg"), "");
         QCOMPARE(cfgExists(queue), exists);
+    }
+
+    // A line break inside any text the writer puts in a line would start a
+    // line of its own, which the reader takes for another setting.
+    void writerKeepsEveryTextOnItsLine_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("line feed") << "PageSize" << "A4\nUserLoginName=injected"
+                                   << QByteArray("PageSize=A4 UserLoginName=injected\n");
+        QTest::newRow("carriage return") << "Wtxt" << "a\rb" << QByteArray("Wtxt=a b\n");
+        QTest::newRow("CRLF and a trailing line feed") << "Wtxt" << "a\r\nb\n" << QByteArray("Wtxt=a  b \n");
+        QTest::newRow("in the key") << "Evil\nUserLoginName" << "x" << QByteArray("Evil UserLoginName=x\n");
+        QTest::newRow("none: unchanged") << "Wtxt" << " a\tb=c " << QByteArray("Wtxt= a\tb=c \n");
+    }
+
+    void writerKeepsEveryTextOnItsLine()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, line);
+        SettingsSnapshot snapshot;
+        snapshot.insert(key, value);
+        QVERIFY(writeProfileFile(path("Office.cfg"), snapshot, true));
+        QCOMPARE(contents(path("Office.cfg")), line);
+        QVERIFY(readSettingValue("Office", "UserLoginName").isNull());
+    }
+
+    void headerKeepsEveryTextOnItsLine()
+    {
+        OptionStore store;
+        store.setModelName("Quorvan\nUserLoginName=model");
+        currentOptionStore = &store;
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "None");
+        const bool ok = writeProfileFileWithDescription(path("Desk.cfg"), snapshot, false, "one\r\nUserLoginName=d");
+        currentOptionStore = &m_store;
+        QVERIFY(ok);
+        QCOMPARE(contents(path("Desk.cfg")),
+                 QByteArray("[Profile]\n[Quorvan UserLoginName=model]\nProfileDescription=one  UserLoginName=d\n"
+                            "Duplex=None\n"));
+    }
+
+    // A PPD can hold line breaks in its texts (a hex <0A> in a choice text,
+    // a quoted model name over two lines); written into a profile, none of
+    // them may come back as a setting of its own.
+    void textsFromAPpdStayOnTheirLines()
+    {
+        ppd_file_t *ppd = ppdOpenFile(HALVANE_FIXTURES "/linebreak-texts.ppd");
+        QVERIFY(ppd);
+        OptionStore store;
+        importPpd(ppd, &store);
+        ppdClose(ppd);
+        kOption *wtxt = store.option("Wtxt");
+        QVERIFY(wtxt);
+        QCOMPARE(wtxt->choiceByName("Draft")->text(), QString("Draft\nUserLoginName=injected"));
+        QCOMPARE(wtxt->choiceByName("Copy")->text(), QString("Copy\rPass=carriage"));
+        QCOMPARE(store.modelName(), QString("Halvane Break\nUserLoginName=model"));
+
+        SettingsSnapshot snapshot;
+        for (const kChoice *choice : wtxt->choices())
+            snapshot.insert(QStringLiteral("WatermarkText"), choice->text());
+        currentOptionStore = &store;
+        activeSettingsPath = path("Broken.cfg");
+        const bool ok = writeProfileFileWithDescription(activeSettingsPath, snapshot, false, wtxt->choices().first()->text());
+        currentOptionStore = &m_store;
+        QVERIFY(ok);
+
+        const QList<QByteArray> lines = contents(activeSettingsPath).split('\n');
+        QCOMPARE(lines.size(), 3 + 2 + 1); // header, the two entries, the empty tail
+        QCOMPARE(lines.at(1), QByteArray("[Halvane Break UserLoginName=model]"));
+        QVERIFY(readSettingValue("Office", "UserLoginName").isNull());
+        QVERIFY(readSettingValue("Office", "Pass").isNull());
+        QCOMPARE(readSettingValue("Office", "ProfileDescription"), QString("Draft UserLoginName=injected"));
+        QStringList texts = readSettingValues("Office", "WatermarkText");
+        texts.sort();
+        QCOMPARE(texts, (QStringList{"Copy Pass=carriage", "Draft UserLoginName=injected"}));
+    }
+
+    // Someone may have left a link where a file of the folder should be: the
+    // writers replace the link and never write through it.
+    void writersReplaceALink_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("settings file, link to a file") << "Office.cfg" << false;
+        QTest::newRow("settings file, dangling link") << "Office.cfg" << true;
+        QTest::newRow("Settings, link to a file") << "Settings" << false;
+    }
+
+    void writersReplaceALink()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, dangling);
+        QVERIFY(QDir().mkpath(userDataDir));
+        const QString victim = m_root.filePath(QStringLiteral("victim-%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+        if (!dangling)
+            put(victim, "precious\n");
+        QVERIFY(QFile::link(victim, path(name)));
+
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "None");
+        const bool ok = name == QLatin1String("Settings") ? writeFileAtomically(path(name), "Telemetry=True\n")
+                                                          : writeProfileFile(path(name), snapshot, true);
+        QVERIFY(ok);
+        QCOMPARE(contents(victim), dangling ? QByteArray("<unreadable>") : QByteArray("precious\n"));
+        QVERIFY(!QFileInfo(path(name)).isSymLink());
+        QCOMPARE(contents(path(name)), name == QLatin1String("Settings") ? QByteArray("Telemetry=True\n")
+                                                                         : QByteArray("Duplex=None\n"));
+        QCOMPARE(QDir(userDataDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{name});
+    }
+
+    // Only regular files are read: a FIFO would block the panel for good.
+    void readersTakeRegularFilesOnly_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a file holding the key") << "link";
+        QTest::newRow("directory") << "dir";
+    }
+
+    void readersTakeRegularFilesOnly()
+    {
+        QFETCH(QString, kind);
+        QVERIFY(QDir().mkpath(userDataDir));
+        const QByteArray active = QFile::encodeName(activeSettingsPath);
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(active.constData(), 0644), 0);
+        } else if (kind == "link") {
+            put(m_root.filePath("elsewhere.cfg"), "Duplex=Linked\n");
+            QVERIFY(QFile::link(m_root.filePath("elsewhere.cfg"), activeSettingsPath));
+        } else {
+            QVERIFY(QDir().mkpath(activeSettingsPath));
+        }
+        // A read that blocks ends the test here instead of hanging it.
+        ::alarm(20);
+        const QString value = readSettingValue("Office", "Duplex");
+        const QStringList values = readSettingValues("Office", "Duplex");
+        ::alarm(0);
+        QVERIFY(value.isNull());
+        QVERIFY(values.isEmpty());
+        QFile file;
+        QVERIFY(!openUserFileForReading(file, activeSettingsPath));
+        QVERIFY(!file.isOpen());
+    }
+
+    // The folder itself: used only when it is a real directory of this user
+    // that not everybody can write in.
+    void folderStates_data()
+    {
+        QTest::addColumn<QString>("make");
+        QTest::addColumn<int>("state");
+        const int absent = int(UserDataDirState::Absent);
+        const int usable = int(UserDataDirState::Usable);
+        const int refused = int(UserDataDirState::Refused);
+        QTest::newRow("absent") << "none" << absent;
+        QTest::newRow("own, 0755") << "0755" << usable;
+        QTest::newRow("own, group may write (0775)") << "0775" << usable;
+        QTest::newRow("own, 0700") << "0700" << usable;
+        QTest::newRow("writable by all (0777)") << "0777" << refused;
+        QTest::newRow("writable by all, sticky (1777)") << "1777" << refused;
+        QTest::newRow("link to an own directory") << "link" << refused;
+        QTest::newRow("a file") << "file" << refused;
+    }
+
+    void folderStates()
+    {
+        QFETCH(QString, make);
+        QFETCH(int, state);
+        const QString dir = userDataDir.chopped(1);
+        const QString real = m_root.filePath(QStringLiteral("real-%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+        QVERIFY(QDir().mkpath(QFileInfo(dir).path()));
+        if (make == "link") {
+            QVERIFY(QDir().mkpath(real));
+            QVERIFY(QFile::link(real, dir));
+        } else if (make == "file") {
+            put(dir, "");
+        } else if (make != "none") {
+            QVERIFY(QDir().mkpath(dir));
+            QCOMPARE(::chmod(QFile::encodeName(dir).constData(), make.toUInt(nullptr, 8)), 0);
+        }
+        // What another user could have put there.
+        const QString stored = (make == "link" ? real + "/" : userDataDir) + "Office.cfg";
+        if (QFileInfo(stored).absoluteDir().exists())
+            put(stored, "Duplex=Stored\n");
+
+        QCOMPARE(int(userDataDirState()), state);
+        QCOMPARE(userDataDirUsable(), state == int(UserDataDirState::Usable));
+        if (state != int(UserDataDirState::Refused))
+            return;
+        QVERIFY(readSettingValue("Office", "Duplex").isNull());
+        QVERIFY(readSettingValues("Office", "Duplex").isEmpty());
+        QVERIFY(!cfgExists("Office"));
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "None");
+        QVERIFY(!writeProfileFile(path("Office.cfg"), snapshot, true));
+        QVERIFY(!writeProfileFileWithDescription(path("Desk.cfg"), snapshot, false, "d"));
+        QVERIFY(!writeFileAtomically(path("Settings"), "Telemetry=True\n"));
+        if (QFileInfo::exists(stored))
+            QCOMPARE(contents(stored), QByteArray("Duplex=Stored\n"));
+        QVERIFY(!QFileInfo::exists(path("Desk.cfg")) && !QFileInfo::exists(path("Settings")));
+    }
+
+    void folderWrittenOnceCreated()
+    {
+        QCOMPARE(userDataDirState(), UserDataDirState::Absent);
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "None");
+        QVERIFY(writeProfileFile(path("Office.cfg"), snapshot, true));
+        QCOMPARE(userDataDirState(), UserDataDirState::Usable);
+        QCOMPARE(readSettingValue("Office", "Duplex"), QString("None"));
+    }
+
+    void folderNameWithoutUser_data()
+    {
+        QTest::addColumn<bool>("set");
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<QString>("name");
+        const passwd *account = getpwuid(getuid());
+        QVERIFY(account);
+        const QString own = QFile::decodeName(account->pw_name);
+        QTest::newRow("USER set") << true << QByteArray("ann") << "ann";
+        QTest::newRow("USER unset") << false << QByteArray() << own;
+        QTest::newRow("USER empty") << true << QByteArray() << own;
+    }
+
+    void folderNameWithoutUser()
+    {
+        QFETCH(bool, set);
+        QFETCH(QByteArray, user);
+        QFETCH(QString, name);
+        const bool had = qEnvironmentVariableIsSet("USER");
+        const QByteArray saved = qgetenv("USER");
+        if (set)
+            qputenv("USER", user);
+        else
+            qunsetenv("USER");
+        const QString dir = currentUserDataDir();
+        if (had)
+            qputenv("USER", saved);
+        else
+            qunsetenv("USER");
+        QCOMPARE(dir, QStringLiteral("/usr/share/quorvan/") + name + QLatin1Char('/'));
     }
 };
 

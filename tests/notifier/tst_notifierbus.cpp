@@ -30,6 +30,7 @@ private slots:
     void publishedInterface();
     void debugLines();
     void secondCopy();
+    void floodOfHugeNotices();
     void policyWithoutTheName();
     void noBus();
 
@@ -286,6 +287,48 @@ void tst_notifierbus::secondCopy()
     QCOMPARE(pid.value(), notifierPid);
     const QDBusMessage answer = call(QString(), QStringLiteral("showMessage"), {QStringLiteral("ann")});
     QCOMPARE(answer.arguments().value(0).toString(), QStringLiteral("ping(\"ann\") got called"));
+}
+
+void tst_notifierbus::floodOfHugeNotices()
+{
+    // One client floods the notifier with notices of 1 MB; each is refused
+    // at once, and the next ordinary notice is still answered and shown.
+    const int before = readFile(firstErrors).size();
+    QDBusConnection flooder = client(address);
+    const QString huge = QStringLiteral("ann: Quota ") + QString(1024 * 1024, QLatin1Char('x'));
+    QList<QDBusPendingCall> pending;
+    for (int i = 0; i < 200; ++i) {
+        QDBusMessage message = QDBusMessage::createMethodCall(service, QStringLiteral("/"), QString(),
+                                                              QStringLiteral("showMessage"));
+        message << huge;
+        pending << flooder.asyncCall(message, 60000);
+    }
+    // Just over the limit is refused too, just within it is answered.
+    const QString limit = QStringLiteral("ann: Quota ").leftJustified(64 * 1024, QLatin1Char('y'));
+    const QDBusMessage within = call(QString(), QStringLiteral("showMessage"), {limit});
+    QVERIFY2(within.type() == QDBusMessage::ReplyMessage, qPrintable(within.errorMessage()));
+    QCOMPARE(within.arguments().value(0).toString(), QStringLiteral("ping(\"%1\") got called").arg(limit));
+    const QDBusMessage over = call(QString(), QStringLiteral("showMessage"), {limit + QLatin1Char('y')});
+    QCOMPARE(over.type(), QDBusMessage::ErrorMessage);
+    QCOMPARE(over.errorName(), QStringLiteral("org.freedesktop.DBus.Error.LimitsExceeded"));
+
+    const QDBusMessage ordinary = call(QString(), QStringLiteral("showMessage"), {QStringLiteral("ann: No Credit")});
+    QVERIFY2(ordinary.type() == QDBusMessage::ReplyMessage, qPrintable(ordinary.errorMessage()));
+    QCOMPARE(ordinary.arguments().value(0).toString(), QStringLiteral("ping(\"ann: No Credit\") got called"));
+
+    for (QDBusPendingCall &call : pending) {
+        call.waitForFinished();
+        QVERIFY(call.isError());
+        QCOMPARE(call.error().type(), QDBusError::LimitsExceeded);
+    }
+
+    // The refused notices left one short line each and showed nothing.
+    const QString written = readFile(firstErrors).mid(before);
+    QVERIFY2(written.size() < 200 * 200 + 2 * 64 * 1024 + 4096, qPrintable(QString::number(written.size())));
+    const QStringList lines = written.split(QLatin1Char('\n'));
+    QCOMPARE(lines.count(QStringLiteral("display message")), 2);
+    QVERIFY(lines.contains(QStringLiteral("\"ann: No Credit\"")));
+    QVERIFY(lines.contains(QStringLiteral("No Credit")));
 }
 
 void tst_notifierbus::policyWithoutTheName()

@@ -145,6 +145,7 @@ private slots:
         QTest::newRow("office") << "Quorvan_Office" << false;
         QTest::newRow("colour") << "Quorvan_Color" << true;
         QTest::newRow("dollar sign") << "Cost$Center" << false;
+        QTest::newRow("leading dash") << "-Dash" << false;
     }
 
     void applyReachesTheSettingsFileAndLpoptions()
@@ -162,7 +163,7 @@ private slots:
         QVERIFY(!stored.isEmpty());
         QStringList keywords;
         QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
-        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {"-p", queue});
+        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {"-p" + queue});
         QVERIFY(readBack.succeeded());
         const QHash<QString, QString> defaults = parseLpoptionsOutput(readBack.standardOutput);
         int passed = 0;
@@ -177,14 +178,15 @@ private slots:
         QVERIFY(!QFileInfo::exists(otherProgramFile()));
     }
 
-    // The exact words: -p and the queue, then "-o" and one KEY=VALUE
+    // The exact words: -p with the queue attached, then "-o" and one KEY=VALUE
     // argument per option, in the PPD's order.
     void lpoptionsGetsOneArgumentPerWordInPpdOrder_data()
     {
         QTest::addColumn<QString>("queue");
         QTest::addColumn<int>("least");
-        QTest::newRow("colour") << "Quorvan_Color" << 4;
-        QTest::newRow("dollar sign") << "Cost$Center" << 2;
+        QTest::newRow("colour") << "Quorvan_Color" << 3;
+        QTest::newRow("dollar sign") << "Cost$Center" << 1;
+        QTest::newRow("leading dash") << "-Dash" << 1;
     }
 
     void lpoptionsGetsOneArgumentPerWordInPpdOrder()
@@ -201,12 +203,12 @@ private slots:
 
         const QStringList words = lpoptionsWords();
         QVERIFY(words.size() >= least);
-        QCOMPARE(words.mid(0, 2), QStringList({"-p", queue}));
-        QVERIFY(words.size() % 2 == 0);
+        QCOMPARE(words.mid(0, 1), QStringList({"-p" + queue}));
+        QVERIFY(words.size() % 2 == 1);
         QStringList keywords;
         QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
         const QHash<QString, QString> stored = readSettingsFile(cfgPath(queue));
-        QStringList expected = {"-p", queue};
+        QStringList expected = {"-p" + queue};
         for (const QString &keyword : qAsConst(keywords)) {
             if (!stored.value(keyword).isEmpty())
                 expected << QStringLiteral("-o") << keyword + QLatin1Char('=') + stored.value(keyword);

@@ -64,24 +64,24 @@ private slots:
 
         QTest::newRow("PPD order, not snapshot order") << "office1" << ppd
             << snapshotOf({{"Wclr", "Red"}, {"Duplex", "DuplexNoTumble"}, {"PageSize", "A4"}})
-            << QStringList({"-p", "office1", "-o", "PageSize=A4", "-o", "Duplex=DuplexNoTumble", "-o", "Wclr=Red"});
+            << QStringList({"-poffice1", "-o", "PageSize=A4", "-o", "Duplex=DuplexNoTumble", "-o", "Wclr=Red"});
         QTest::newRow("empty and missing values add nothing") << "office1" << ppd
             << snapshotOf({{"PageSize", ""}, {"Duplex", "None"}})
-            << QStringList({"-p", "office1", "-o", "Duplex=None"});
+            << QStringList({"-poffice1", "-o", "Duplex=None"});
         QTest::newRow("keys the PPD's top-level groups lack never pass") << "office1" << ppd
             << snapshotOf({{"Resolution", "1200dpi"}, {"cStpl", "True"}, {"Wtyp", "Text"}})
-            << QStringList({"-p", "office1"});
+            << QStringList({"-poffice1"});
         QTest::newRow("no options: the queue alone") << "office1" << QStringList()
-            << snapshotOf({{"PageSize", "A4"}}) << QStringList({"-p", "office1"});
+            << snapshotOf({{"PageSize", "A4"}}) << QStringList({"-poffice1"});
         QTest::newRow("a blank stays inside its argument") << "office1" << ppd
             << snapshotOf({{"Wtxt", quotedWatermark}, {"Wclr", "Dark Red"}})
-            << QStringList({"-p", "office1", "-o", "Wtxt=" + quotedWatermark, "-o", "Wclr=Dark Red"});
+            << QStringList({"-poffice1", "-o", "Wtxt=" + quotedWatermark, "-o", "Wclr=Dark Red"});
         QTest::newRow("the value added last counts") << "office1" << ppd
             << snapshotOf({{"PageSize", "Letter"}, {"PageSize", "A4"}})
-            << QStringList({"-p", "office1", "-o", "PageSize=A4"});
+            << QStringList({"-poffice1", "-o", "PageSize=A4"});
         QTest::newRow("shell characters are plain text") << "Cost$Center" << ppd
             << snapshotOf({{"Wtxt", "$(id)`id`;|&"}})
-            << QStringList({"-p", "Cost$Center", "-o", "Wtxt=$(id)`id`;|&"});
+            << QStringList({"-pCost$Center", "-o", "Wtxt=$(id)`id`;|&"});
     }
 
     void argumentList()

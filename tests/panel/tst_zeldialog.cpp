@@ -18,6 +18,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -113,6 +114,41 @@ private slots:
         ZelDialog dialog;
         QApplication::processEvents();
         QVERIFY(!asked);
+    }
+
+    // With USER unset or empty every such user shared the shared root itself;
+    // the account name of the real user id names the folder instead.
+    void withoutUserTheAccountNamesTheFolder_data()
+    {
+        QTest::addColumn<bool>("set");
+        QTest::newRow("USER unset") << false;
+        QTest::newRow("USER empty") << true;
+    }
+
+    void withoutUserTheAccountNamesTheFolder()
+    {
+        QFETCH(bool, set);
+        const passwd *account = getpwuid(getuid());
+        QVERIFY(account);
+        const QString dir = sharedRoot + QFile::decodeName(account->pw_name) + QLatin1Char('/');
+        const bool existed = QFileInfo::exists(dir);
+        if (set)
+            qputenv("USER", QByteArray());
+        else
+            qunsetenv("USER");
+        // The first-run question, when the account has no answer stored yet.
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&]() {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        probe.start(20);
+        {
+            ZelDialog dialog;
+            QCOMPARE(userDataDir, dir);
+        }
+        if (!existed)
+            QDir().rmdir(dir);
     }
 
     void withoutPrinterOnlyThePrinterPageIsUsable()

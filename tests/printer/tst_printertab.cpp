@@ -7,6 +7,7 @@
 #include "paneldriver.h"
 #include "printertab.h"
 #include "processrunner.h"
+#include "queuepause.h"
 #include "retiredstore.h"
 #include "sessionstate.h"
 #include "zeldialog.h"
@@ -177,6 +178,7 @@ private slots:
         QTest::newRow("RB_ZENT") << "RB_Fleet" << true;
         QTest::newRow("two maker filter lines") << "Quorvan_Color" << true;
         QTest::newRow("name for no shell") << "Cost$Center" << true;
+        QTest::newRow("name like an option") << "-Dash" << true;
         QTest::newRow("non-ASCII name") << QString::fromUtf8("Quorvan_B\xc3\xbcro") << true;
         QTest::newRow("foreign maker") << "Acme_Laser" << false;
         QTest::newRow("maker name in lower case") << "Lower_Maker" << false;
@@ -204,6 +206,22 @@ private slots:
         QCOMPARE(table()->item(row, 2)->text(), QStringLiteral("Idle"));
         QVERIFY(table()->selectedItems().isEmpty());
         QVERIFY(!currentOptionStore);
+    }
+
+    // Its own state, not that of the first queue lpstat would list when the
+    // name were taken for options.
+    void pausedQueueNamedLikeAnOption()
+    {
+        QString error;
+        QVERIFY2(queuepause::setPaused(QStringLiteral("-Dash"), true, &error), qPrintable(error));
+        dialog.reset(new ZelDialog);
+        const QString paused = table()->item(rowOf(QStringLiteral("-Dash")), 2)->text();
+        const QString office = table()->item(rowOf(QStringLiteral("Quorvan_Office")), 2)->text();
+        QVERIFY2(queuepause::setPaused(QStringLiteral("-Dash"), false, &error), qPrintable(error));
+        QCOMPARE(paused, QStringLiteral("Paused"));
+        QCOMPARE(office, QStringLiteral("Idle"));
+        dialog->printerTab->retranslateUi();
+        QCOMPARE(table()->item(rowOf(QStringLiteral("-Dash")), 2)->text(), QStringLiteral("Idle"));
     }
 
     void tableLayout()
@@ -243,6 +261,7 @@ private slots:
         QTest::newRow("Quorvan") << "Quorvan_Office" << "Quorvan Office 4020";
         QTest::newRow("RB_ZENT") << "RB_Fleet" << "RB Fleet 300";
         QTest::newRow("name for no shell") << "Cost$Center" << "Quorvan Office 4020";
+        QTest::newRow("name like an option") << "-Dash" << "Quorvan Office 4020";
         // Taken for a vanished queue when read as Latin-1 anywhere.
         QTest::newRow("non-ASCII name") << QString::fromUtf8("Quorvan_B\xc3\xbcro") << "Quorvan Office 4020";
     }
