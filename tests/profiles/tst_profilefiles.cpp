@@ -384,6 +384,19 @@ private slots:
         QCOMPARE(activeSettingsPath, folders.dataPath(newName + QStringLiteral(".cfg")));
     }
 
+    // A profile written without a description line gets one with the header.
+    void renameAddsAMissingDescription()
+    {
+        Folders folders;
+        folders.write(QStringLiteral("a.cfg"), {"[Profile]", "[Quorvan Studio 7000]", "Duplex=None"});
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        selectRow(list, QStringLiteral("a"));
+        QCOMPARE(editSelected(list, QStringLiteral("a"), QStringLiteral("now described")), QStringList());
+        QCOMPARE(folders.bytes(QStringLiteral("a.cfg")),
+                 QByteArray("[Profile]\n[Quorvan Studio 7000]\nProfileDescription=now described\nDuplex=None\n"));
+    }
+
     // Refused names and failures keep every file as it was, say why, and
     // leave the edit dialog open.
     void renameNeverDestroysData_data()
