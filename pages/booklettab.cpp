@@ -68,3 +68,10 @@ bool BookletTab::isSupported()
 {
     return storeHasBoundOption();
 }
+
+QList<Tab::DetailRow> BookletTab::detailRows()
+{
+    return {
+        {QStringLiteral("ZVBooklet"), tr("Booklet")},
+    };
+}

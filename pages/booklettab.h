@@ -20,6 +20,7 @@ public:
     QIcon icon() override;
     QIcon constraintIcon() override;
     bool isSupported() override;
+    QList<DetailRow> detailRows() override;
 
     ZelButtonGroup *bookletGroup = nullptr;
     QCheckBox *foldBox = nullptr;

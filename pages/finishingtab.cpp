@@ -378,3 +378,18 @@ void FinishingTab::clearConflictMarks()
     removeErrorMark(triFoldLabel);
     removeErrorMark(biFoldLabel);
 }
+
+QList<Tab::DetailRow> FinishingTab::detailRows()
+{
+    return {
+        {QStringLiteral("Sep"), tr("Separation")},
+        {QStringLiteral("FldA"), tr("Folding mode")},
+        {QStringLiteral("FldB"), tr("Folding side")},
+        {QStringLiteral("FldC"), tr("Folding direction")},
+        {QStringLiteral("FldD"), tr("Folding method")},
+        {QStringLiteral("Stpl"), tr("Staple")},
+        {QStringLiteral("Scnt"), tr("Staple method")},
+        {QStringLiteral("Pnch"), tr("Punch")},
+        {QStringLiteral("Rotate"), rotate180Label()},
+    };
+}

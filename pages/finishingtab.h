@@ -26,6 +26,7 @@ public:
     void clearConflictMarks() override;
     bool hasConflict() override;
     void resetUnsupported() override;
+    QList<DetailRow> detailRows() override;
     virtual void connectSignals();
 
 public slots:

@@ -204,3 +204,15 @@ bool GeneralTab::enableOptionsForButtonGroup(ZelButtonGroup *button_group, kOpti
     }
     return moved;
 }
+
+QList<Tab::DetailRow> GeneralTab::detailRows()
+{
+    return {
+        {QStringLiteral("PageSize"), tr("Print size")},
+        {QStringLiteral("MediaType"), tr("Media type")},
+        {QStringLiteral("InputSlot"), tr("Source")},
+        {QStringLiteral("OutputBin"), tr("Destination")},
+        {QStringLiteral("Coll"), tr("Collate")},
+        {QStringLiteral("Duplex"), tr("Duplex")},
+    };
+}

@@ -23,6 +23,7 @@ public:
     void reload() override;
     QHash<QString, QString> getOptions() override;
     void clearConflictMarks() override;
+    QList<DetailRow> detailRows() override;
 
     virtual void updateCaptions();
 

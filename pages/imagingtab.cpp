@@ -453,3 +453,23 @@ QHash<QString, QString> ImagingTab::getOptions()
     }
     return options;
 }
+
+QList<Tab::DetailRow> ImagingTab::detailRows()
+{
+    return {
+        {QStringLiteral("Trap"), tr("Trapping")},
+        {QStringLiteral("ZVGlossmode"), tr("Gloss mode")},
+        {QStringLiteral("CIE"), tr("CIE optimization")},
+        {QStringLiteral("ZSCREENMODE"), tr("Halftone screen")},
+        {QStringLiteral("Resolution"), tr("Resolution")},
+        {QStringLiteral("Thft"), tr("Thriftink")},
+        {QStringLiteral("CaColorSpace"), tr("HSL/Color Balance")},
+        {QStringLiteral("Cadj"), tr("Color adjustment")},
+        {QStringLiteral("Madj"), tr("Monochrome adjustment")},
+        {QStringLiteral("ColorModel"), tr("Color mode")},
+        {QStringLiteral("Crep"), tr("Color reproduction")},
+        {QStringLiteral("RCM"), tr("Color conversion")},
+        {QStringLiteral("Smoothing"), tr("ZIR")},
+        {QStringLiteral("GBTn"), tr("Print grays with black toner")},
+    };
+}

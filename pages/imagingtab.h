@@ -30,6 +30,7 @@ public:
     QHash<QString, QString> getExtraOptions() override;
     void clearConflictMarks() override;
     void retranslateUi() override;
+    QList<DetailRow> detailRows() override;
 
     // The colour-mode group the main dialog keeps in step with the Basic page.
     ZelButtonGroup *colorModeGroup() const { return colorGroup; }

@@ -32,3 +32,14 @@ bool JobTab::isSupported()
     // Not offered until its options are bound.
     return false;
 }
+
+QList<Tab::DetailRow> JobTab::detailRows()
+{
+    return {
+        {QStringLiteral("ZVCollate1"), tr("Job settings")},
+        {QStringLiteral("ZqManagment"), tr("Job accounting")},
+        {QStringLiteral("CustomJobName"), tr("Job name")},
+        {QStringLiteral("EMailNotification"), tr("Job e-mail notification")},
+        {QStringLiteral("UserLogin"), tr("User login")},
+    };
+}

@@ -15,4 +15,5 @@ public:
     QIcon icon() override;
     QIcon constraintIcon() override;
     bool isSupported() override;
+    QList<DetailRow> detailRows() override;
 };

@@ -629,3 +629,12 @@ void PublishingTab::retranslateUi()
         entry.first->repaint();
     }
 }
+
+QList<Tab::DetailRow> PublishingTab::detailRows()
+{
+    return {
+        {QStringLiteral("ZqCoverModeEnabled"), tr("Cover mode")},
+        {QStringLiteral("ZqPageInsertEnabled"), tr("Page insert")},
+        {QStringLiteral("ZqIntLvEnabled"), tr("Transparency interleaving")},
+    };
+}

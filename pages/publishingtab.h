@@ -30,6 +30,7 @@ public:
     bool hasConflict() override;
     void retranslateUi() override;
     void markCustomConstraints() override;
+    QList<DetailRow> detailRows() override;
     bool enableOptionsForCheckBoxButton(ZelCheckBoxButton *checkbox_button, kOption *option) override;
 
     QString coverModeValue() const;

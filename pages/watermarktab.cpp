@@ -32,3 +32,11 @@ bool WatermarkTab::isSupported()
     // Not offered until its options are bound.
     return false;
 }
+
+QList<Tab::DetailRow> WatermarkTab::detailRows()
+{
+    return {
+        {QStringLiteral("Wren"), tr("Watermark")},
+        {QStringLiteral("Wtxt"), tr("Text")},
+    };
+}

@@ -14,6 +14,11 @@ void OptionCollector::setTabs(QList<Tab *> *pages)
     snapshot = new SettingsSnapshot;
 }
 
+QList<Tab *> OptionCollector::pages() const
+{
+    return pageList ? *pageList : QList<Tab *>();
+}
+
 SettingsSnapshot *OptionCollector::collect()
 {
     if (!snapshot)

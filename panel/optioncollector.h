@@ -17,6 +17,8 @@ public:
 
     // The dialog's own page list: the collector sees later changes to it.
     void setTabs(QList<Tab *> *pages);
+    // The page list in the dialog's order; empty before setTabs.
+    QList<Tab *> pages() const;
     // The refilled snapshot; valid as long as the collector lives.
     SettingsSnapshot *collect();
 

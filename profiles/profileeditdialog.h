@@ -1,20 +1,25 @@
 #pragma once
 
-#include <QDialog>
+#include "profilenamedialog.h"
 
-class QDialogButtonBox;
-
-// Gives a saved profile a new name or description.
-class ProfileEditDialog : public QDialog
+// Gives a saved profile a new name, a new description, or both.
+class ProfileEditDialog : public ProfileNameDialog
 {
     Q_OBJECT
 
 public:
     explicit ProfileEditDialog(QWidget *parent = nullptr);
 
+    // The profile to edit and its description as stored (line breaks as
+    // backslash and "n").
+    void setProfile(const QString &name, const QString &description);
+
 public slots:
     void editProfile();
+    void checkProfileName();
+    virtual void show();
+    int exec() override;
 
 private:
-    QDialogButtonBox *buttonBox;
+    QString oldName;
 };

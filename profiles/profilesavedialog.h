@@ -1,23 +1,27 @@
 #pragma once
 
-#include <QDialog>
+#include "profilenamedialog.h"
 
 class OptionCollector;
-class QDialogButtonBox;
 
-// Saves the pages' settings as a named profile.
-class ProfileSaveDialog : public QDialog
+// Saves the pages' settings of the selected printer as a named profile.
+class ProfileSaveDialog : public ProfileNameDialog
 {
     Q_OBJECT
 
 public:
-    ProfileSaveDialog(QWidget *dialog, OptionCollector *collector);
+    ProfileSaveDialog(QWidget *parent, OptionCollector *collector);
 
 public slots:
-    virtual void show();
     void saveProfile();
+    void checkProfileNameAndDescription();
+    virtual void show();
+    int exec() override;
 
 private:
+    // False, after telling the user, when the limit of 25 profiles is reached.
+    bool roomForAnotherProfile();
+    void clearFields();
+
     OptionCollector *optionCollector;
-    QDialogButtonBox *buttonBox;
 };

@@ -63,6 +63,27 @@ for name in sys.stdin.read().split():
 sys.exit(1)'
 }
 
+# The profile details read a profile's model PPD from the maker's folder,
+# named after the PPD's model name as the panel derives it. The sample
+# queues' PPDs go there for the run; the ones put there are removed after.
+model_ppd_dir=/usr/share/quorvan/ppd5
+install_model_ppds() {
+  local ppd model name
+  mkdir -p "$model_ppd_dir" 2>/dev/null || { echo "Cannot create $model_ppd_dir; profile details show no values." >&2; return 0; }
+  for ppd in "$@"; do
+    model=$(sed -n 's/^\*ModelName: *"\(.*\)".*/\1/p' "$ppd" | head -n 1)
+    case "$model" in Quorvan*|RB*) ;; *) continue ;; esac
+    name=${model//[/}; name=${name//]/}; name=${name// /_}; name=${name//_ZPDL/}
+    name=${name//B\/W/Monochrome}; name=${name//RB-ZENT/RB}
+    case "$name" in */*|*..*) continue ;; esac
+    [ -e "$model_ppd_dir/$name.ppd" ] && continue
+    if cp "$ppd" "$model_ppd_dir/$name.ppd" 2>/dev/null; then
+      chmod 0644 "$model_ppd_dir/$name.ppd"
+      cleanup_steps+=("rm -f '$model_ppd_dir/$name.ppd'")
+    fi
+  done
+}
+
 cups_server=${CUPS_SERVER:-}
 if has_maker_queue; then
   echo "Using the machine's CUPS."
@@ -73,6 +94,7 @@ else
   cleanup_steps+=("'$top/tests/harness/private-cups.sh' stop '$cups_dir'")
   cups_server=$(sed -n 's/^CUPS_SERVER=//p' "$cups_dir/env")
   echo "Private CUPS on $cups_server (queues: $(CUPS_SERVER=$cups_server lpstat -e | tr '\n' ' '))"
+  install_model_ppds "$top"/tests/fixtures/cups-*.ppd "$top/tests/fixtures/printer-installable.ppd"
 fi
 
 # The display, and an X cookie the panel's user may read.

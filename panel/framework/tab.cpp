@@ -147,6 +147,11 @@ void Tab::updateDependentControls() {}
 void Tab::retranslateUi() {}
 void Tab::resetUnsupported() {}
 
+QList<Tab::DetailRow> Tab::detailRows()
+{
+    return {};
+}
+
 QHash<QString, QString> Tab::getExtraOptions()
 {
     return QHash<QString, QString>();

@@ -60,6 +60,15 @@ public:
     virtual void markCustomConstraints();
     virtual void resetUnsupported();
 
+    // A stored setting the profile details show under the page's title.
+    struct DetailRow
+    {
+        QString key;
+        QString label;
+    };
+    // The page's settings keys the profile details show, in order; none by default.
+    virtual QList<DetailRow> detailRows();
+
 public slots:
     virtual void markOption(bool value);
     virtual void markOption(int value);

@@ -117,6 +117,26 @@
         <source>On</source>
         <translation>Ein</translation>
     </message>
+    <message>
+        <source>Folding mode</source>
+        <translation>Falzmodus</translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation>Falzseite</translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation>Falzrichtung</translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation>Falzart</translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation>Heften</translation>
+    </message>
 </context>
 <context>
     <name>GeneralTab</name>
@@ -263,12 +283,48 @@
         <source>600 dpi</source>
         <translation>600 dpi</translation>
     </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation>HSL/Farbbalance</translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation>Farbanpassung</translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation>Schwarzweiß-Anpassung</translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation>Farbmodus</translation>
+    </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
         <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Auftragseinstellungen</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Auftragsabrechnung</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Auftragsname</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>E-Mail-Benachrichtigung zum Auftrag</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Benutzeranmeldung</translation>
     </message>
 </context>
 <context>
@@ -330,6 +386,82 @@
         <source>Profiles</source>
         <translation>Profile</translation>
     </message>
+    <message>
+        <source>Save Profiles</source>
+        <translation>Profile speichern</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Profil bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select profile:</source>
+        <translation>Profil auswählen:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>Werkseinstellung</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Vertraulicher Druck</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Eigene Box</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Custom watermark</source>
+        <translation>Eigenes Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
@@ -337,12 +469,56 @@
         <source>Edit Profile</source>
         <translation>Profil bearbeiten</translation>
     </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Dieser Name ist reserviert</translation>
+    </message>
+    <message>
+        <source>A profile with this name already exists.</source>
+        <translation>Ein Profil mit diesem Namen gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Das Profil konnte nicht geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Save Profile</source>
         <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
+        <translation>Das Profil konnte nicht hinzugefügt werden. Die Höchstzahl von 25 Profilen ist erreicht.</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Dieser Name ist reserviert</translation>
+    </message>
+    <message>
+        <source>You must enter a profile name</source>
+        <translation>Sie müssen einen Profilnamen eingeben</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved.</source>
+        <translation>Das Profil konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +611,18 @@
         <source>Media for backing:</source>
         <translation>Medium für Zwischenblätter:</translation>
     </message>
+    <message>
+        <source>Cover mode</source>
+        <translation>Deckblatt</translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation>Seiten einfügen</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation>Folien-Zwischenblätter</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -525,6 +713,10 @@
     <message>
         <source>Watermark</source>
         <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
     </message>
 </context>
 <context>

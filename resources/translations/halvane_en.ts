@@ -117,6 +117,26 @@
         <source>On</source>
         <translation>On</translation>
     </message>
+    <message>
+        <source>Folding mode</source>
+        <translation>Folding mode</translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation>Folding side</translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation>Folding direction</translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation>Folding method</translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation>Staple</translation>
+    </message>
 </context>
 <context>
     <name>GeneralTab</name>
@@ -263,12 +283,48 @@
         <source>600 dpi</source>
         <translation>600 dpi</translation>
     </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation>HSL/Color Balance</translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation>Color adjustment</translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation>Monochrome adjustment</translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation>Color mode</translation>
+    </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
         <translation>Job</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Job settings</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Job accounting</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Job name</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Job e-mail notification</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>User login</translation>
     </message>
 </context>
 <context>
@@ -330,6 +386,82 @@
         <source>Profiles</source>
         <translation>Profiles</translation>
     </message>
+    <message>
+        <source>Save Profiles</source>
+        <translation>Save Profiles</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Edit Profile</translation>
+    </message>
+    <message>
+        <source>Select profile:</source>
+        <translation>Select profile:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>Factory Default</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Private print</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Custom box</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Custom watermark</source>
+        <translation>Custom watermark</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Black &amp; white</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
@@ -337,12 +469,56 @@
         <source>Edit Profile</source>
         <translation>Edit Profile</translation>
     </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>This name is reserved</translation>
+    </message>
+    <message>
+        <source>A profile with this name already exists.</source>
+        <translation>A profile with this name already exists.</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>The profile could not be changed.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Save Profile</source>
         <translation>Save Profile</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
+        <translation>The profile could not be added. A maximum profile count of 25 has been reached.</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>This name is reserved</translation>
+    </message>
+    <message>
+        <source>You must enter a profile name</source>
+        <translation>You must enter a profile name</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved.</source>
+        <translation>The profile could not be saved.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +611,18 @@
         <source>Media for backing:</source>
         <translation>Media for backing:</translation>
     </message>
+    <message>
+        <source>Cover mode</source>
+        <translation>Cover mode</translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation>Page insert</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation>Transparency interleaving</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -525,6 +713,10 @@
     <message>
         <source>Watermark</source>
         <translation>Watermark</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
     </message>
 </context>
 <context>

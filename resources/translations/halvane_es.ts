@@ -117,6 +117,26 @@
         <source>On</source>
         <translation>Activado</translation>
     </message>
+    <message>
+        <source>Folding mode</source>
+        <translation>Modo de plegado</translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation>Cara del plegado</translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation>Dirección del plegado</translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation>Método de plegado</translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation>Grapado</translation>
+    </message>
 </context>
 <context>
     <name>GeneralTab</name>
@@ -263,12 +283,48 @@
         <source>600 dpi</source>
         <translation>600 ppp</translation>
     </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation>HSL/Equilibrio de color</translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation>Ajuste de color</translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation>Ajuste monocromo</translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation>Modo de color</translation>
+    </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
         <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Ajustes del trabajo</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilidad de trabajos</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nombre del trabajo</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notificación del trabajo por correo</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Inicio de sesión de usuario</translation>
     </message>
 </context>
 <context>
@@ -330,6 +386,82 @@
         <source>Profiles</source>
         <translation>Perfiles</translation>
     </message>
+    <message>
+        <source>Save Profiles</source>
+        <translation>Guardar perfiles</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Editar perfil</translation>
+    </message>
+    <message>
+        <source>Select profile:</source>
+        <translation>Seleccione un perfil:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>Valor predeterminado de fábrica</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detalle</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impresión privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Buzón personal</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Custom watermark</source>
+        <translation>Marca de agua personalizada</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Blanco y negro</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
@@ -337,12 +469,56 @@
         <source>Edit Profile</source>
         <translation>Editar perfil</translation>
     </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Este nombre está reservado</translation>
+    </message>
+    <message>
+        <source>A profile with this name already exists.</source>
+        <translation>Ya existe un perfil con este nombre.</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>No se ha podido modificar el perfil.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Save Profile</source>
         <translation>Guardar perfil</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
+        <translation>No se ha podido añadir el perfil. Se ha alcanzado el número máximo de 25 perfiles.</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Este nombre está reservado</translation>
+    </message>
+    <message>
+        <source>You must enter a profile name</source>
+        <translation>Debe introducir un nombre de perfil</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved.</source>
+        <translation>No se ha podido guardar el perfil.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +611,18 @@
         <source>Media for backing:</source>
         <translation>Soporte de hojas de fondo:</translation>
     </message>
+    <message>
+        <source>Cover mode</source>
+        <translation>Portada</translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation>Inserción de páginas</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation>Intercalado de transparencias</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -525,6 +713,10 @@
     <message>
         <source>Watermark</source>
         <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>

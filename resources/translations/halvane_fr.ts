@@ -117,6 +117,26 @@
         <source>On</source>
         <translation>Activé</translation>
     </message>
+    <message>
+        <source>Folding mode</source>
+        <translation>Mode de pliage</translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation>Face de pliage</translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation>Sens du pli</translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation>Méthode de pliage</translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation>Agrafage</translation>
+    </message>
 </context>
 <context>
     <name>GeneralTab</name>
@@ -263,12 +283,48 @@
         <source>600 dpi</source>
         <translation>600 ppp</translation>
     </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation>TSL/Balance des couleurs</translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation>Réglage des couleurs</translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation>Réglage monochrome</translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation>Mode couleur</translation>
+    </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
         <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Réglages de la tâche</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Comptabilité des tâches</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notification de tâche par e-mail</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Connexion utilisateur</translation>
     </message>
 </context>
 <context>
@@ -330,6 +386,82 @@
         <source>Profiles</source>
         <translation>Profils</translation>
     </message>
+    <message>
+        <source>Save Profiles</source>
+        <translation>Enregistrer les profils</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Modifier le profil</translation>
+    </message>
+    <message>
+        <source>Select profile:</source>
+        <translation>Choisir un profil :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>Paramètres du fabricant</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Détail</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impression privée</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Boîte personnelle</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Custom watermark</source>
+        <translation>Filigrane personnalisé</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Noir et blanc</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
@@ -337,12 +469,56 @@
         <source>Edit Profile</source>
         <translation>Modifier le profil</translation>
     </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Ce nom est réservé</translation>
+    </message>
+    <message>
+        <source>A profile with this name already exists.</source>
+        <translation>Un profil portant ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Le profil n&apos;a pas pu être modifié.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Save Profile</source>
         <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
+        <translation>Le profil n&apos;a pas pu être ajouté. Le nombre maximal de 25 profils est atteint.</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Ce nom est réservé</translation>
+    </message>
+    <message>
+        <source>You must enter a profile name</source>
+        <translation>Vous devez saisir un nom de profil</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved.</source>
+        <translation>Le profil n&apos;a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +611,18 @@
         <source>Media for backing:</source>
         <translation>Support des intercalaires :</translation>
     </message>
+    <message>
+        <source>Cover mode</source>
+        <translation>Couverture</translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation>Insertion de pages</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation>Intercalaires de transparents</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -525,6 +713,10 @@
     <message>
         <source>Watermark</source>
         <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
     </message>
 </context>
 <context>

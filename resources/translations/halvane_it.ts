@@ -117,6 +117,26 @@
         <source>On</source>
         <translation>Attivato</translation>
     </message>
+    <message>
+        <source>Folding mode</source>
+        <translation>Modalità di piegatura</translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation>Lato di piegatura</translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation>Direzione piegatura</translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation>Metodo di piegatura</translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation>Pinzatura</translation>
+    </message>
 </context>
 <context>
     <name>GeneralTab</name>
@@ -263,12 +283,48 @@
         <source>600 dpi</source>
         <translation>600 dpi</translation>
     </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation>HSL/Bilanciamento colore</translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation>Regolazione colore</translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation>Regolazione monocromatica</translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation>Modalità colore</translation>
+    </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
         <translation>Lavoro</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Impostazioni lavoro</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilità lavori</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nome lavoro</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notifica lavoro via e-mail</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Accesso utente</translation>
     </message>
 </context>
 <context>
@@ -330,6 +386,82 @@
         <source>Profiles</source>
         <translation>Profili</translation>
     </message>
+    <message>
+        <source>Save Profiles</source>
+        <translation>Salva profili</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Modifica profilo</translation>
+    </message>
+    <message>
+        <source>Select profile:</source>
+        <translation>Seleziona profilo:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifica...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>Impostazioni fabbrica</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Dettaglio</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Stampa privata</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Casella personale</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Custom watermark</source>
+        <translation>Filigrana personalizzata</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Bianco e nero</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
@@ -337,12 +469,56 @@
         <source>Edit Profile</source>
         <translation>Modifica profilo</translation>
     </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrizione:</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Questo nome è riservato</translation>
+    </message>
+    <message>
+        <source>A profile with this name already exists.</source>
+        <translation>Esiste già un profilo con questo nome.</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Impossibile modificare il profilo.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Save Profile</source>
         <translation>Salva profilo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
+        <translation>Impossibile aggiungere il profilo. È stato raggiunto il numero massimo di 25 profili.</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Questo nome è riservato</translation>
+    </message>
+    <message>
+        <source>You must enter a profile name</source>
+        <translation>È necessario inserire un nome di profilo</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved.</source>
+        <translation>Impossibile salvare il profilo.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +611,18 @@
         <source>Media for backing:</source>
         <translation>Supporto per interfogli:</translation>
     </message>
+    <message>
+        <source>Cover mode</source>
+        <translation>Copertina</translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation>Inserimento pagine</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation>Interfogli per lucidi</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -525,6 +713,10 @@
     <message>
         <source>Watermark</source>
         <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,26 @@
         <source>On</source>
         <translation>Ativado</translation>
     </message>
+    <message>
+        <source>Folding mode</source>
+        <translation>Modo de dobra</translation>
+    </message>
+    <message>
+        <source>Folding side</source>
+        <translation>Lado da dobra</translation>
+    </message>
+    <message>
+        <source>Folding direction</source>
+        <translation>Direção da dobra</translation>
+    </message>
+    <message>
+        <source>Folding method</source>
+        <translation>Método de dobra</translation>
+    </message>
+    <message>
+        <source>Staple</source>
+        <translation>Agrafar</translation>
+    </message>
 </context>
 <context>
     <name>GeneralTab</name>
@@ -263,12 +283,48 @@
         <source>600 dpi</source>
         <translation>600 ppp</translation>
     </message>
+    <message>
+        <source>HSL/Color Balance</source>
+        <translation>HSL/Equilíbrio de cor</translation>
+    </message>
+    <message>
+        <source>Color adjustment</source>
+        <translation>Ajuste de cor</translation>
+    </message>
+    <message>
+        <source>Monochrome adjustment</source>
+        <translation>Ajuste monocromático</translation>
+    </message>
+    <message>
+        <source>Color mode</source>
+        <translation>Modo de cor</translation>
+    </message>
 </context>
 <context>
     <name>JobTab</name>
     <message>
         <source>Job</source>
         <translation>Trabalho</translation>
+    </message>
+    <message>
+        <source>Job settings</source>
+        <translation>Definições do trabalho</translation>
+    </message>
+    <message>
+        <source>Job accounting</source>
+        <translation>Contabilidade de trabalhos</translation>
+    </message>
+    <message>
+        <source>Job name</source>
+        <translation>Nome do trabalho</translation>
+    </message>
+    <message>
+        <source>Job e-mail notification</source>
+        <translation>Notificação do trabalho por e-mail</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Início de sessão do utilizador</translation>
     </message>
 </context>
 <context>
@@ -330,6 +386,82 @@
         <source>Profiles</source>
         <translation>Perfis</translation>
     </message>
+    <message>
+        <source>Save Profiles</source>
+        <translation>Guardar perfis</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Editar perfil</translation>
+    </message>
+    <message>
+        <source>Select profile:</source>
+        <translation>Selecionar perfil:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>Padrão de fábrica</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detalhe</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impressão privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Caixa personalizada</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Custom watermark</source>
+        <translation>Marca de água personalizada</translation>
+    </message>
+    <message>
+        <source>Black &amp; white</source>
+        <translation>Preto e branco</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditDialog</name>
@@ -337,12 +469,56 @@
         <source>Edit Profile</source>
         <translation>Editar perfil</translation>
     </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Este nome está reservado</translation>
+    </message>
+    <message>
+        <source>A profile with this name already exists.</source>
+        <translation>Já existe um perfil com este nome.</translation>
+    </message>
+    <message>
+        <source>The profile could not be changed.</source>
+        <translation>Não foi possível alterar o perfil.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSaveDialog</name>
     <message>
         <source>Save Profile</source>
         <translation>Guardar perfil</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>The profile could not be added. A maximum profile count of 25 has been reached.</source>
+        <translation>Não foi possível adicionar o perfil. Foi atingido o número máximo de 25 perfis.</translation>
+    </message>
+    <message>
+        <source>This name is reserved</source>
+        <translation>Este nome está reservado</translation>
+    </message>
+    <message>
+        <source>You must enter a profile name</source>
+        <translation>Tem de introduzir um nome de perfil</translation>
+    </message>
+    <message>
+        <source>The profile could not be saved.</source>
+        <translation>Não foi possível guardar o perfil.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +611,18 @@
         <source>Media for backing:</source>
         <translation>Papel das folhas de fundo:</translation>
     </message>
+    <message>
+        <source>Cover mode</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Page insert</source>
+        <translation>Inserção de páginas</translation>
+    </message>
+    <message>
+        <source>Transparency interleaving</source>
+        <translation>Intercalação de transparências</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -525,6 +713,10 @@
     <message>
         <source>Watermark</source>
         <translation>Marca de água</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>

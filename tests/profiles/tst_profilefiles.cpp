@@ -1,0 +1,528 @@
+// The profile files as the dialogs list, count, save, rename and delete
+// them, in a temporary userDataDir holding queue files, profiles, a ".tmp"
+// profile and files that are no profiles.
+#include "boxrecorder.h"
+#include "fixturestore.h"
+#include "pages/basic/pagefixture.h"
+#include "panel/modalhelper.h"
+#include "profiledialog.h"
+#include "profileeditdialog.h"
+#include "profilefixture.h"
+#include "profilesavedialog.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <unistd.h>
+
+using profilefixture::Folders;
+using profilefixture::Pages;
+
+namespace {
+QLineEdit *nameField(QDialog *dialog) { return dialog->findChild<QLineEdit *>(); }
+QTextEdit *descriptionField(QDialog *dialog) { return dialog->findChild<QTextEdit *>(); }
+QPushButton *okButton(QDialog *dialog)
+{
+    return dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+}
+
+QStringList tableRows(const ProfileDialog &dialog)
+{
+    QStringList rows;
+    for (int row = 0; row < dialog.profileTable->rowCount(); ++row)
+        rows << dialog.profileTable->item(row, 0)->text();
+    return rows;
+}
+
+QString currentRowText(const ProfileDialog &dialog)
+{
+    QTableWidgetItem *item = dialog.profileTable->currentItem();
+    return item ? item->text() : QStringLiteral("<none>");
+}
+
+void selectRow(ProfileDialog &dialog, const QString &name)
+{
+    const int row = tableRows(dialog).indexOf(name);
+    QVERIFY2(row >= 0, qPrintable(name));
+    dialog.profileTable->setCurrentCell(row, 0);
+}
+
+const QStringList someSettings{QStringLiteral("Duplex=DuplexNoTumble"), QStringLiteral("PageSize=A4")};
+}
+
+class ProfileFilesTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A current store for the queue from the fixture model PPD.
+    fixturestore::CurrentStore store;
+
+    void useQueue(const QString &queue)
+    {
+        store.reset(pagefixture::storeFromPpd(profilefixture::fixturePath(QStringLiteral("profile-model.ppd"))));
+        store->setPrinterName(queue);
+        activeSettingsPath = userDataDir + queue + QStringLiteral(".cfg");
+    }
+
+    // Runs the list dialog's Edit... on the selected row, filling the edit
+    // dialog as a user would and pressing OK; the boxes it shows are recorded.
+    QStringList editSelected(ProfileDialog &dialog, const QString &newName, const QString &description,
+                             bool *stayedOpen = nullptr)
+    {
+        BoxRecorder recorder;
+        bool open = false;
+        onNextModal([&](QWidget *modal) {
+            auto *edit = qobject_cast<ProfileEditDialog *>(modal);
+            QVERIFY(edit);
+            nameField(edit)->setText(newName);
+            descriptionField(edit)->setPlainText(description);
+            QVERIFY(okButton(edit)->isEnabled());
+            okButton(edit)->click();
+            QTest::qWait(100);
+            open = edit->isVisible();
+            if (open)
+                edit->reject();
+        });
+        dialog.editButton->click();
+        if (stayedOpen)
+            *stayedOpen = open;
+        return recorder.boxes;
+    }
+
+private slots:
+    void cleanup()
+    {
+        store.reset();
+        activeSettingsPath.clear();
+    }
+
+    // What the list shows and what counts towards the limit of 25.
+    void listingAndCounting()
+    {
+        Folders folders;
+        folders.write(QStringLiteral("Office.cfg"), someSettings);                    // a queue's own file
+        folders.writeProfile(QStringLiteral("b"), QString(), someSettings);
+        folders.writeProfile(QStringLiteral("A"), QString(), someSettings);
+        folders.writeProfile(QStringLiteral("a.cfg"), QString(), someSettings);       // file a.cfg.cfg
+        folders.write(QStringLiteral("trailing.cfg"), {QStringLiteral("[Profile] ")}); // counted, not listed
+        folders.write(QStringLiteral("left.tmp"), {QStringLiteral("[Profile]")});      // left by a failed rename
+        folders.write(QStringLiteral("marker.cfg"), {QStringLiteral("[Profile]=x")});  // listed by the key rule
+        folders.write(QStringLiteral("two.cfg"), {QStringLiteral("[Profile]=x=y")});   // counted, not listed
+        folders.write(QStringLiteral("Shout.CFG"), {QStringLiteral("[Profile]")});     // counted, not listed
+        folders.write(QStringLiteral(".hidden.cfg"), {QStringLiteral("[Profile]")});   // neither
+        QVERIFY(QDir().mkdir(folders.dataPath(QStringLiteral("dir.cfg"))));            // neither
+
+        QCOMPARE(ProfileFiles::listProfiles(), (QStringList{"A", "a.cfg", "b", "marker"}));
+        QCOMPARE(ProfileFiles::profileCount(), 8);
+
+        ProfileDialog dialog(nullptr, nullptr);
+        dialog.fillProfileTable();
+        QCOMPARE(tableRows(dialog), (QStringList{"Factory Default", "A", "a.cfg", "b", "marker"}));
+        QCOMPARE(dialog.profilePath(2), folders.dataPath(QStringLiteral("a.cfg.cfg")));
+        QCOMPARE(dialog.profilePath(0), userDataDir);
+    }
+
+    void emptyFolderListsFactoryDefaultOnly()
+    {
+        Folders folders;
+        ProfileDialog dialog(nullptr, nullptr);
+        dialog.fillProfileTable();
+        QCOMPARE(tableRows(dialog), QStringList{"Factory Default"});
+        QCOMPARE(dialog.profileTable->currentRow(), 0);
+        QVERIFY(!dialog.editButton->isEnabled());
+        QVERIFY(!dialog.deleteButton->isEnabled());
+        dialog.loadProfile();
+        QCOMPARE(activeSettingsPath, userDataDir);
+    }
+
+    // The save dialog enables OK only while the name rules hold.
+    void nameRules_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("descriptionLength");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("empty") << "" << 0 << false;
+        QTest::newRow("reserved, loose blanks and case") << " factory   default " << 0 << false;
+        QTest::newRow("reserved with more") << "Factory Default 2" << 0 << true;
+        QTest::newRow("reserved German") << "WERKSEINSTELLUNG" << 0 << false;
+        QTest::newRow("reserved Portuguese") << "padrão de fábrica" << 0 << false;
+        QTest::newRow("queue") << "Office" << 0 << false;
+        QTest::newRow("queue upper case") << "OFFICE" << 0 << false;
+        QTest::newRow("queue base name") << "a" << 0 << false;
+        QTest::newRow("queue with a dot") << "a.b" << 0 << true;
+        QTest::newRow("leading dot") << ".profile" << 0 << false;
+        QTest::newRow("inner dot") << "my.profile" << 0 << true;
+        QTest::newRow("slash") << "a/b" << 0 << false;
+        QTest::newRow("double quote") << "a\"b" << 0 << false;
+        QTest::newRow("semicolon") << "a;b" << 0 << false;
+        QTest::newRow("backtick") << "a`b" << 0 << false;
+        QTest::newRow("blanks kept") << " padded " << 0 << true;
+        QTest::newRow("251 bytes") << QString(251, QLatin1Char('x')) << 0 << true;
+        QTest::newRow("250 bytes in 125 letters") << QString(125, QChar(0xe9)) << 0 << true;
+        QTest::newRow("252 bytes in 126 letters") << QString(126, QChar(0xe9)) << 0 << false;
+        QTest::newRow("description of 1024") << "long" << 1024 << true;
+        QTest::newRow("description of 1025") << "long" << 1025 << false;
+    }
+
+    void nameRules()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, descriptionLength);
+        QFETCH(bool, accepted);
+        Folders folders;
+        folders.addQueuePpd(QStringLiteral("office.ppd"));
+        folders.addQueuePpd(QStringLiteral("a.b.ppd"));
+        ProfileSaveDialog dialog(nullptr, nullptr);
+        dialog.show();
+        QVERIFY(dialog.isVisible());
+        nameField(&dialog)->setText(QStringLiteral("valid"));
+        QVERIFY(okButton(&dialog)->isEnabled());
+
+        nameField(&dialog)->setText(name);
+        // A line break counts as one.
+        QString description(descriptionLength, QLatin1Char('d'));
+        if (descriptionLength > 2)
+            description[1] = QLatin1Char('\n');
+        descriptionField(&dialog)->setPlainText(description);
+        QCOMPARE(okButton(&dialog)->isEnabled(), accepted);
+        QCOMPARE(dialog.nameIsValid(), accepted);
+    }
+
+    void nameFieldTakesAtMost251Characters()
+    {
+        Folders folders;
+        ProfileSaveDialog dialog(nullptr, nullptr);
+        dialog.show();
+        nameField(&dialog)->setText(QString(250, QLatin1Char('x')));
+        QTest::keyClicks(nameField(&dialog), QStringLiteral("yz"));
+        QCOMPARE(nameField(&dialog)->text(), QString(250, QLatin1Char('x')) + QLatin1Char('y'));
+    }
+
+    // 24 profile files let the save dialog open; a 25th, even a ".tmp" one
+    // that the list does not show, stops it with the limit message.
+    void profileLimit_data()
+    {
+        QTest::addColumn<int>("profiles");
+        QTest::addColumn<bool>("withTemporary");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("24 and a queue file") << 24 << false << true;
+        QTest::newRow("24 and a .tmp") << 24 << true << false;
+        QTest::newRow("25") << 25 << false << false;
+    }
+
+    void profileLimit()
+    {
+        QFETCH(int, profiles);
+        QFETCH(bool, withTemporary);
+        QFETCH(bool, opens);
+        Folders folders;
+        for (int i = 0; i < profiles; ++i)
+            folders.writeProfile(QStringLiteral("p%1").arg(i), QString(), someSettings);
+        folders.write(QStringLiteral("Office.cfg"), someSettings);
+        if (withTemporary)
+            folders.write(QStringLiteral("p0.tmp"), {QStringLiteral("[Profile]")});
+
+        ProfileSaveDialog dialog(nullptr, nullptr);
+        BoxRecorder recorder;
+        dialog.show();
+        QCOMPARE(dialog.isVisible(), opens);
+        const QStringList limit{
+            "Save Profile|The profile could not be added. A maximum profile count of 25 has been reached."};
+        QCOMPARE(recorder.boxes, opens ? QStringList() : limit);
+        if (!opens) {
+            // The list dialog's road runs the same test.
+            QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+            QCOMPARE(recorder.boxes, limit + limit);
+        }
+    }
+
+    // The snapshot of the pages with the header and the encoded description;
+    // the new profile is listed and selected in the list.
+    void saveWritesTheProfile()
+    {
+        Folders folders;
+        useQueue(QStringLiteral("Office"));
+        Pages pages;
+        pages.reload();
+        ProfileDialog list(nullptr, &pages.collector);
+        list.fillProfileTable();
+
+        BoxRecorder recorder;
+        onNextModal([&](QWidget *modal) {
+            QCOMPARE(modal, static_cast<QWidget *>(list.saveDialog));
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Save Profiles"));
+            nameField(list.saveDialog)->setText(QStringLiteral("Two sided"));
+            descriptionField(list.saveDialog)->setPlainText(QStringLiteral("first\nsecond"));
+            okButton(list.saveDialog)->click();
+        }, &list);
+        optionsConsistent = true;
+        list.show();
+        list.saveButton->click();
+        QCOMPARE(recorder.boxes, QStringList());
+        QVERIFY(!list.saveDialog->isVisible());
+
+        const QList<QByteArray> lines = folders.bytes(QStringLiteral("Two sided.cfg")).split('\n');
+        QCOMPARE(lines.mid(0, 3), (QList<QByteArray>{"[Profile]", "[Quorvan Studio 7000]",
+                                                      "ProfileDescription=first\\nsecond"}));
+        QVERIFY(lines.contains("Duplex=None"));
+        QVERIFY(lines.contains("PageSize=A4"));
+        QCOMPARE(tableRows(list), (QStringList{"Factory Default", "Two sided"}));
+        QCOMPARE(currentRowText(list), QStringLiteral("Two sided"));
+        QVERIFY(list.editButton->isEnabled());
+    }
+
+    // Saving never writes over something that is no profile, and a
+    // profile's name is simply taken again.
+    void saveRefusals_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("the selected queue") << "a.b" << "Save Profile|This name is reserved";
+        QTest::newRow("another queue's settings file") << "Gone" << "Save Profile|This name is reserved";
+        QTest::newRow("a directory") << "Folder" << "Save Profile|This name is reserved";
+        QTest::newRow("an existing profile") << "Old" << "";
+    }
+
+    void saveRefusals()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, box);
+        Folders folders;
+        folders.addQueuePpd(QStringLiteral("a.b.ppd"));
+        useQueue(QStringLiteral("a.b"));
+        folders.write(QStringLiteral("Gone.cfg"), someSettings);
+        QVERIFY(QDir().mkdir(folders.dataPath(QStringLiteral("Folder.cfg"))));
+        folders.writeProfile(QStringLiteral("Old"), QStringLiteral("before"), someSettings);
+        const QByteArray before = folders.bytes(name + QStringLiteral(".cfg"));
+
+        Pages pages;
+        pages.reload();
+        ProfileSaveDialog dialog(nullptr, &pages.collector);
+        dialog.show();
+        nameField(&dialog)->setText(name);
+        descriptionField(&dialog)->setPlainText(QStringLiteral("after"));
+        QVERIFY(okButton(&dialog)->isEnabled());
+        BoxRecorder recorder;
+        okButton(&dialog)->click();
+        QCOMPARE(recorder.boxes, box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(dialog.isVisible(), !box.isEmpty());
+        const QByteArray after = folders.bytes(name + QStringLiteral(".cfg"));
+        if (box.isEmpty())
+            QVERIFY(after.contains("ProfileDescription=after\n"));
+        else
+            QCOMPARE(after, before);
+    }
+
+    void failedSaveIsReported()
+    {
+        QVERIFY2(geteuid() != 0, "root writes into a read-only folder: run as an ordinary user (CTest does)");
+        Folders folders;
+        useQueue(QStringLiteral("Office"));
+        Pages pages;
+        pages.reload();
+        ProfileSaveDialog dialog(nullptr, &pages.collector);
+        dialog.show();
+        nameField(&dialog)->setText(QStringLiteral("Blocked"));
+        QVERIFY(QFile::setPermissions(folders.data.path(), QFile::ReadOwner | QFile::ExeOwner));
+        BoxRecorder recorder;
+        okButton(&dialog)->click();
+        QFile::setPermissions(folders.data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(recorder.boxes, QStringList{"Save Profile|The profile could not be saved."});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(folders.entries(), QStringList());
+    }
+
+    // A rename copies every line but the description line, whose key must be
+    // exactly "ProfileDescription"; a description that looks like markup
+    // stays as typed; nothing temporary is left; the new row is selected.
+    void renameRewritesOnlyTheDescription_data()
+    {
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("same name") << "a" << QStringList{"a.cfg", "b.cfg"};
+        QTest::newRow("new name") << "c" << QStringList{"b.cfg", "c.cfg"};
+        QTest::newRow("new name with blanks") << " c d " << QStringList{" c d .cfg", "b.cfg"};
+    }
+
+    void renameRewritesOnlyTheDescription()
+    {
+        QFETCH(QString, newName);
+        QFETCH(QStringList, entries);
+        Folders folders;
+        folders.writeProfile(QStringLiteral("a"), QStringLiteral("<b>old</b>\\nsecond"),
+                             {QStringLiteral("Wtxt=My ProfileDescription"), QStringLiteral("Duplex=None"),
+                              QStringLiteral("ProfileDescriptionX=kept")});
+        folders.writeProfile(QStringLiteral("b"), QString(), someSettings);
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        selectRow(list, QStringLiteral("a"));
+        list.applyButton->click();
+
+        // The edit dialog gets the description as stored, shown as typed.
+        QString shown;
+        onNextModal([&](QWidget *modal) {
+            shown = descriptionField(static_cast<QDialog *>(modal))->toPlainText();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        list.editButton->click();
+        QCOMPARE(shown, QStringLiteral("<b>old</b>\nsecond"));
+
+        bool stayedOpen = true;
+        QCOMPARE(editSelected(list, newName, QStringLiteral("<i>new</i>\nline"), &stayedOpen), QStringList());
+        QVERIFY(!stayedOpen);
+        QCOMPARE(folders.entries(), entries);
+        QCOMPARE(folders.bytes(newName + QStringLiteral(".cfg")),
+                 QByteArray("[Profile]\n[Quorvan Studio 7000]\nProfileDescription=<i>new</i>\\nline\n"
+                            "Wtxt=My ProfileDescription\nDuplex=None\nProfileDescriptionX=kept\n"));
+        QCOMPARE(currentRowText(list), newName);
+        // The pages read the loaded profile under its new name.
+        QCOMPARE(activeSettingsPath, folders.dataPath(newName + QStringLiteral(".cfg")));
+    }
+
+    // A profile written without a description line gets one with the header.
+    void renameAddsAMissingDescription()
+    {
+        Folders folders;
+        folders.write(QStringLiteral("a.cfg"), {"[Profile]", "[Quorvan Studio 7000]", "Duplex=None"});
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        selectRow(list, QStringLiteral("a"));
+        QCOMPARE(editSelected(list, QStringLiteral("a"), QStringLiteral("now described")), QStringList());
+        QCOMPARE(folders.bytes(QStringLiteral("a.cfg")),
+                 QByteArray("[Profile]\n[Quorvan Studio 7000]\nProfileDescription=now described\nDuplex=None\n"));
+    }
+
+    // Refused names and failures keep every file as it was, say why, and
+    // leave the edit dialog open.
+    void renameNeverDestroysData_data()
+    {
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("another profile")
+            << "b" << "Edit Profile|A profile with this name already exists.";
+        QTest::newRow("a queue's settings file") << "Office" << "Edit Profile|This name is reserved";
+        QTest::newRow("a directory in the way") << "c" << "Edit Profile|The profile could not be changed.";
+    }
+
+    void renameNeverDestroysData()
+    {
+        QFETCH(QString, newName);
+        QFETCH(QString, box);
+        Folders folders;
+        folders.writeProfile(QStringLiteral("a"), QStringLiteral("mine"), someSettings);
+        folders.writeProfile(QStringLiteral("b"), QStringLiteral("theirs"), someSettings);
+        folders.write(QStringLiteral("Office.cfg"), someSettings);
+        QVERIFY(QDir().mkdir(folders.dataPath(QStringLiteral("c.tmp"))));
+        const QStringList before = folders.entries();
+        QByteArray contents;
+        for (const QString &entry : before)
+            contents += folders.bytes(entry);
+
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        selectRow(list, QStringLiteral("a"));
+        bool stayedOpen = false;
+        QCOMPARE(editSelected(list, newName, QStringLiteral("changed"), &stayedOpen), QStringList{box});
+        QVERIFY(stayedOpen);
+        QCOMPARE(folders.entries(), before);
+        QByteArray after;
+        for (const QString &entry : before)
+            after += folders.bytes(entry);
+        QCOMPARE(after, contents);
+    }
+
+    // Deleting takes exactly the row's file, whatever its name holds, and
+    // never one that is no longer a profile.
+    void deleteRemovesOnlyTheRowsFile()
+    {
+        Folders folders;
+        const QString odd = QStringLiteral("x\" \"y");
+        folders.writeProfile(odd, QString(), someSettings);
+        folders.writeProfile(QStringLiteral("y"), QString(), someSettings);
+        folders.write(QStringLiteral("x"), {QStringLiteral("decoy")});
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        selectRow(list, odd);
+        QVERIFY(list.deleteButton->isEnabled());
+        list.deleteButton->click();
+        QCOMPARE(folders.entries(), (QStringList{"x", "y.cfg"}));
+        QCOMPARE(tableRows(list), (QStringList{"Factory Default", "y"}));
+        QCOMPARE(list.profileTable->currentRow(), 0);
+        QVERIFY(!list.editButton->isEnabled());
+        QVERIFY(!list.deleteButton->isEnabled());
+
+        // Rewritten as a queue's file after the list was built: kept.
+        selectRow(list, QStringLiteral("y"));
+        folders.write(QStringLiteral("y.cfg"), someSettings);
+        list.deleteButton->click();
+        QCOMPARE(folders.entries(), (QStringList{"x", "y.cfg"}));
+    }
+
+    // The pages read from the queue's own file again once the profile they
+    // read from is gone; deleting another profile changes nothing.
+    void deleteResetsTheActivePath()
+    {
+        Folders folders;
+        useQueue(QStringLiteral("Office"));
+        folders.writeProfile(QStringLiteral("active"), QString(), someSettings);
+        folders.writeProfile(QStringLiteral("other"), QString(), someSettings);
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        selectRow(list, QStringLiteral("active"));
+        list.applyButton->click();
+        QCOMPARE(activeSettingsPath, folders.dataPath(QStringLiteral("active.cfg")));
+
+        selectRow(list, QStringLiteral("other"));
+        list.deleteButton->click();
+        QCOMPARE(activeSettingsPath, folders.dataPath(QStringLiteral("active.cfg")));
+        selectRow(list, QStringLiteral("active"));
+        list.deleteButton->click();
+        QCOMPARE(activeSettingsPath, folders.dataPath(QStringLiteral("Office.cfg")));
+        QCOMPARE(folders.entries(), QStringList());
+    }
+
+    // Which row a rebuild selects: a new one, else the previous one, else row 0.
+    void rebuildKeepsOrMovesTheSelection()
+    {
+        Folders folders;
+        folders.writeProfile(QStringLiteral("a"), QString(), someSettings);
+        folders.writeProfile(QStringLiteral("b"), QString(), someSettings);
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        QCOMPARE(currentRowText(list), QStringLiteral("Factory Default"));
+        selectRow(list, QStringLiteral("b"));
+        list.fillProfileTable();
+        QCOMPARE(currentRowText(list), QStringLiteral("b"));
+        folders.writeProfile(QStringLiteral("c"), QString(), someSettings);
+        folders.writeProfile(QStringLiteral("0"), QString(), someSettings);
+        list.fillProfileTable();
+        QCOMPARE(currentRowText(list), QStringLiteral("0"));
+        QFile::remove(folders.dataPath(QStringLiteral("0.cfg")));
+        list.fillProfileTable();
+        QCOMPARE(currentRowText(list), QStringLiteral("Factory Default"));
+    }
+
+    // Save... follows the last constraint pass, once per opening.
+    void saveButtonFollowsThePass()
+    {
+        Folders folders;
+        ProfileDialog list(nullptr, nullptr);
+        optionsConsistent = false;
+        list.show();
+        QVERIFY(!list.saveButton->isEnabled());
+        optionsConsistent = true;
+        QVERIFY(!list.saveButton->isEnabled());
+        list.close();
+        list.show();
+        QVERIFY(list.saveButton->isEnabled());
+        list.close();
+    }
+};
+
+QTEST_MAIN(ProfileFilesTest)
+#include "tst_profilefiles.moc"

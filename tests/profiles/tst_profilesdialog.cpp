@@ -1,0 +1,163 @@
+// Profiles through the main dialog on a sample queue of the private cupsd,
+// as a user works with them: saved with "Save As...", listed with their
+// details, loaded after other changes, applied and read back from lpoptions,
+// "Factory Default" loaded, and the loaded profile deleted. Runs as an
+// ordinary user: the panel refuses root, and lpoptions run by root would
+// write the system-wide file.
+#include "boxrecorder.h"
+#include "generaltab.h"
+#include "panel/commandstandin.h"
+#include "paneldriver.h"
+#include "processrunner.h"
+#include "profiledialog.h"
+#include "profilefiles.h"
+#include "profilefixture.h"
+#include "profilesavedialog.h"
+#include "zelbuttongroup.h"
+#include "zeldialog.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+const QString queue = QStringLiteral("Quorvan_Color");
+
+QHash<QString, QString> queueDefaults()
+{
+    const ProcessResult listed = ProcessRunner::run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
+    return listed.succeeded() ? parseLpoptionsOutput(listed.standardOutput) : QHash<QString, QString>();
+}
+
+QPushButton *listButton(ProfileDialog *list, QDialogButtonBox::ButtonRole role)
+{
+    for (QAbstractButton *button : list->buttonBox->buttons()) {
+        if (list->buttonBox->buttonRole(button) == role)
+            return qobject_cast<QPushButton *>(button);
+    }
+    return nullptr;
+}
+
+int rowOf(ProfileDialog *list, const QString &name)
+{
+    for (int row = 0; row < list->profileTable->rowCount(); ++row) {
+        if (list->profileTable->item(row, 0)->text() == name)
+            return row;
+    }
+    return -1;
+}
+}
+
+class ProfilesDialogTest : public QObject
+{
+    Q_OBJECT
+
+    QString userDir;
+    QTemporaryDir home;
+    QTemporaryDir models;
+    QTemporaryDir queues;
+    QByteArray savedHome;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        QVERIFY(home.isValid() && models.isValid() && queues.isValid());
+        savedHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8()); // lpoptions writes ~/.cups here
+        userDir = paneldriver::preparePanelUser(QStringLiteral("tst-profiles-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY(!userDir.isEmpty());
+        // The sample queue's model PPD where the details look for it.
+        ProfileFiles::modelPpdFolder = models.path() + QLatin1Char('/');
+        ProfileFiles::queuePpdFolder = queues.path();
+        QVERIFY(QFile::copy(profilefixture::fixturePath(QStringLiteral("cups-color.ppd")),
+                            models.filePath(QStringLiteral("Quorvan_Color_5530.ppd"))));
+    }
+
+    void cleanupTestCase()
+    {
+        paneldriver::removePanelUser(userDir);
+        qputenv("HOME", savedHome);
+    }
+
+    void saveListLoadApplyAndDelete()
+    {
+        BoxRecorder boxes;
+        ZelDialog dialog;
+        QVERIFY2(paneldriver::choosePrinter(dialog, queue), "the sample queue is not listed");
+        QVERIFY(dialog.saveAsButton->isEnabled());
+        QVERIFY(dialog.profilesButton->isEnabled());
+        ZelButtonGroup *duplex = dialog.generalTab->duplexGroup;
+        duplex->button(1)->click();
+        QCOMPARE(currentOptionStore->option("Duplex")->markedChoice()->name(), QStringLiteral("DuplexNoTumble"));
+
+        // "Save As...": the main dialog's own save dialog.
+        dialog.saveAsButton->click();
+        ProfileSaveDialog *save = dialog.profileSaveDialog;
+        QVERIFY(save->isVisible());
+        QCOMPARE(save->windowTitle(), QStringLiteral("Save Profile"));
+        save->findChild<QLineEdit *>()->setText(QStringLiteral("Two sided"));
+        save->findChild<QTextEdit *>()->setPlainText(QStringLiteral("for reports\nand letters"));
+        save->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(!save->isVisible());
+        const QHash<QString, QString> saved = paneldriver::readSettingsFile(userDir + QStringLiteral("Two sided.cfg"));
+        QCOMPARE(saved.value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
+        QCOMPARE(saved.value(QStringLiteral("ProfileDescription")), QStringLiteral("for reports\\nand letters"));
+
+        // Other changes, then the list: the profile with its details.
+        duplex->button(0)->click();
+        dialog.profilesButton->click();
+        ProfileDialog *list = dialog.profileDialog;
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->profileTable->rowCount(), 2);
+        const int row = rowOf(list, QStringLiteral("Two sided"));
+        QCOMPARE(row, 1);
+        list->profileTable->setCurrentCell(row, 0);
+        const QStringList details = profilefixture::treeLines(list->detailTree);
+        QVERIFY2(details.contains(QStringLiteral("  Duplex: Long edge")), qPrintable(details.join('|')));
+        QVERIFY(details.contains(QStringLiteral("  Description: for reports\nand letters")));
+
+        // OK loads it into the pages and closes the list.
+        listButton(list, QDialogButtonBox::AcceptRole)->click();
+        QVERIFY(!list->isVisible());
+        QCOMPARE(activeSettingsPath, userDir + QStringLiteral("Two sided.cfg"));
+        QCOMPARE(duplex->checkedIndex(), 1);
+        QCOMPARE(currentOptionStore->option("Duplex")->markedChoice()->name(), QStringLiteral("DuplexNoTumble"));
+        QVERIFY(dialog.buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
+
+        // Nothing reached the queue before Apply.
+        QCOMPARE(queueDefaults().value(QStringLiteral("Duplex")), QStringLiteral("None"));
+        dialog.buttonBox->button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(boxes.boxes, QStringList{"Success|Settings applied."});
+        QCOMPARE(queueDefaults().value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
+
+        // "Factory Default" through the list's Apply: the queue's PPD defaults.
+        dialog.profilesButton->click();
+        QCOMPARE(list->profileTable->currentRow(), row);
+        list->profileTable->setCurrentCell(0, 0);
+        list->applyButton->click();
+        QVERIFY(list->isVisible());
+        QCOMPARE(activeSettingsPath, userDir);
+        QCOMPARE(duplex->checkedIndex(), 0);
+
+        // Deleting the loaded profile points the pages back at the queue's file.
+        list->profileTable->setCurrentCell(row, 0);
+        list->applyButton->click();
+        QCOMPARE(duplex->checkedIndex(), 1);
+        list->deleteButton->click();
+        QVERIFY(!QFileInfo::exists(userDir + QStringLiteral("Two sided.cfg")));
+        QCOMPARE(activeSettingsPath, userDir + queue + QStringLiteral(".cfg"));
+        QCOMPARE(list->profileTable->rowCount(), 1);
+        list->close();
+        QCOMPARE(boxes.boxes.size(), 1);
+    }
+};
+
+QTEST_MAIN(ProfilesDialogTest)
+#include "tst_profilesdialog.moc"
