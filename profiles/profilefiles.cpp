@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "sessionstate.h"
+#include "userdatadir.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,10 +39,8 @@ QStringList ProfileFiles::readLines(const QString &path)
 {
     QStringList lines;
     // Only regular files: a FIFO would block the dialog, a directory has no text.
-    if (!QFileInfo(path).isFile())
-        return lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QFile file;
+    if (!openUserFileForReading(file, path))
         return lines;
     QTextStream in(&file);
     in.setCodec("UTF-8");
@@ -87,6 +86,8 @@ bool ProfileFiles::isTakenByOtherFile(const QString &name)
 QStringList ProfileFiles::listProfiles()
 {
     QStringList names;
+    if (!userDataDirUsable())
+        return names;
     const QDir dir(userDataDir);
     const QStringList entries = dir.entryList({QStringLiteral("*.cfg")}, QDir::NoFilter, QDir::Name | QDir::IgnoreCase);
     for (const QString &entry : entries) {
@@ -102,13 +103,12 @@ QStringList ProfileFiles::listProfiles()
 int ProfileFiles::profileCount()
 {
     int count = 0;
+    if (!userDataDirUsable())
+        return count;
     const QStringList files = QDir(userDataDir).entryList(QDir::Files);
     for (const QString &entry : files) {
-        const QString path = userDataDir + QLatin1Char('/') + entry;
-        if (!QFileInfo(path).isFile())
-            continue;
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(profileMarker.toLatin1()))
+        QFile file;
+        if (openUserFileForReading(file, userDataDir + entry) && file.readAll().contains(profileMarker.toLatin1()))
             ++count;
     }
     return count;
@@ -142,7 +142,7 @@ QString ProfileFiles::modelPpdPath(const QString &modelLine)
 
 bool ProfileFiles::removeProfile(const QString &name)
 {
-    return isProfile(name) && QFile::remove(profilePath(name));
+    return userDataDirUsable() && isProfile(name) && QFile::remove(profilePath(name));
 }
 
 QByteArray ProfileFiles::withDescription(const QByteArray &text, const QString &description)
@@ -169,11 +169,11 @@ QByteArray ProfileFiles::withDescription(const QByteArray &text, const QString &
 
 bool ProfileFiles::rewriteProfile(const QString &oldName, const QString &newName, const QString &description)
 {
-    if (!isPlainName(newName) || !isProfile(oldName))
+    if (!userDataDirUsable() || !isPlainName(newName) || !isProfile(oldName))
         return false;
     const QString oldPath = profilePath(oldName);
-    QFile old(oldPath);
-    if (!old.open(QIODevice::ReadOnly))
+    QFile old;
+    if (!openUserFileForReading(old, oldPath))
         return false;
     const QByteArray text = withDescription(old.readAll(), description);
     old.close();

@@ -8,9 +8,12 @@
 #include "kchoice.h"
 #include "optionstore.h"
 #include "paneldriver.h"
+#include "profilefiles.h"
+#include "profilesavedialog.h"
 #include "sessionstate.h"
 #include "zeldialog.h"
 
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -161,6 +164,19 @@ private slots:
         QVERIFY2(recorder.boxes.contains(notWritten), qPrintable(recorder.boxes.join('\n')));
         QVERIFY(!recorder.boxes.contains(applied));
 
+        // Profiles: none listed from there, and a save fails with its box.
+        if (plant)
+            put(dir + QStringLiteral("Planted.cfg"), "[Profile]\n[Quorvan Office]\nProfileDescription=\n");
+        QCOMPARE(ProfileFiles::listProfiles(), QStringList());
+        QCOMPARE(ProfileFiles::profileCount(), 0);
+        QLineEdit *profileName = dialog.profileSaveDialog->findChild<QLineEdit *>();
+        QVERIFY(profileName);
+        profileName->setText(QStringLiteral("Mine"));
+        recorder.boxes.clear();
+        dialog.profileSaveDialog->saveProfile();
+        QCOMPARE(recorder.boxes, QStringList{QStringLiteral("Save Profile|The profile could not be saved.")});
+        QVERIFY(!QFileInfo::exists(dir + QStringLiteral("Mine.cfg")));
+
         if (plant) {
             QCOMPARE(contents(victimFiles.at(0)), QByteArray("Telemetry=True\nmy own notes\n"));
             QCOMPARE(contents(victimFiles.at(1)), stored);
@@ -171,7 +187,7 @@ private slots:
             QCOMPARE(contents(dir + QStringLiteral("Quorvan_Office.cfg")), stored);
         }
         const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        QCOMPARE(entries.size(), plant ? 3 : 2);
+        QCOMPARE(entries.size(), plant ? 4 : 2);
     }
 
     // In the user's own folder a link or a FIFO can still stand where a
