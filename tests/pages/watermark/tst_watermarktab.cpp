@@ -6,6 +6,7 @@
 #include "watermarkfixture.h"
 
 #include "fixturestore.h"
+#include "optioncollector.h"
 #include "watermarktab.h"
 
 #include <QLabel>
@@ -412,6 +413,43 @@ private slots:
         QCOMPARE(extra.count("CustomWatermarkSet"), set.isEmpty() ? 0 : 1);
         QCOMPARE(extra.keys().toSet(), (set.isEmpty() ? QSet<QString>{"CustomWatermarkStore"}
                                                       : QSet<QString>{"CustomWatermarkStore", "CustomWatermarkSet"}));
+    }
+
+    void keptInAProfile()
+    {
+        // Collected as the dialogs collect, written as a profile with its
+        // header, loaded into a page of another start.
+        QStringList profileForms;
+        const QString profile = m_dir.filePath(QStringLiteral("Weekly memo.cfg"));
+        {
+            WatermarkTab page;
+            load(page, {"Wren=True", storeKey + "zeta=0 8 3 23 0 0 0", storeKey + "a=b=1 1 1 1 1 1 1"});
+            typeCustomText(page, "Memo 2");
+            page.cmbBxWtyp->setCurrentIndex(1);
+            page.butNewCustomWatermark->click();
+            QList<Tab *> pages{&page};
+            OptionCollector collector;
+            collector.setTabs(&pages);
+            QVERIFY(writeProfileFileWithDescription(profile, *collector.collect(), false, "Every week"));
+            profileForms = storedForms(page);
+        }
+        QCOMPARE(profileForms, QStringList({"Memo 2=0 8 3 23 0 1 0", "a=b=1 1 1 1 1 1 1", "zeta=0 8 3 23 0 0 0"}));
+
+        activeSettingsPath = profile;
+        WatermarkTab page;
+        page.reload();
+        QCOMPARE(storedForms(page), profileForms);
+        QCOMPARE(customItems(page.cmbBxWtxt), QStringList({"Memo 2", "a=b", "zeta"}));
+        QCOMPARE(page.cmbBxWtxt->currentText(), QString("Memo 2"));
+        QCOMPARE(page.cmbBxWtyp->currentIndex(), 1);
+        QCOMPARE(page.getOptions().value("Wtxt"), QString("\"Memo\\ 2\""));
+
+        // Factory defaults: nothing to read, no records.
+        activeSettingsPath = userDataDir;
+        page.reload();
+        QCOMPARE(storedForms(page), QStringList());
+        QCOMPARE(customItems(page.cmbBxWtxt), QStringList{"<no separator>"});
+        QVERIFY(!page.chkButWatermark->isChecked());
     }
 
     void colourList_data()
