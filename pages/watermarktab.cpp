@@ -26,13 +26,18 @@ const char *const reservedNames[] = {"CONFIDENTIAL", "ORIGINAL", "COPY", "DO NOT
 const char *const builtInChoiceNames[] = {"Confidential", "Original", "Copy", "DoNotPhotoCopy",
                                           "Draft", "Final", "Proof"};
 
-// The list a record field stands for, and the option of that list.
+// A record field, the option it stands for and the page's list of it.
 struct RecordField {
     const char *field;
     const char *keyword;
+    ComboBoxEx *WatermarkTab::*list;
 };
-const RecordField listFields[] = {{"font", "Wfnt"},   {"size", "Wsze"},   {"color", "Wclr"},
-                                  {"angle", "Wang"},  {"style", "Wtrans"}, {"fill", "Wtyp"}};
+const RecordField listFields[] = {{"font", "Wfnt", &WatermarkTab::cmbBxWFnt},
+                                  {"size", "Wsze", &WatermarkTab::cmbBxWsze},
+                                  {"color", "Wclr", &WatermarkTab::cmbBxClr},
+                                  {"angle", "Wang", &WatermarkTab::cmbBxWang},
+                                  {"style", "Wtrans", &WatermarkTab::cmbBxWtrans},
+                                  {"fill", "Wtyp", &WatermarkTab::cmbBxWtyp}};
 
 // The page's lists when no record says otherwise.
 const int defaultFont = 0;
@@ -443,13 +448,12 @@ void WatermarkTab::loadCustomWatermarkStore()
             const QString name = customDefaultText(defaultName);
             if (!isBuiltInChoiceName(defaultName) && !name.isEmpty()) {
                 CustomWatermark record;
-                const QList<ComboBoxEx *> lists = {cmbBxWFnt, cmbBxWsze, cmbBxClr, cmbBxWang, cmbBxWtrans, cmbBxWtyp};
-                for (int i = 0; i < lists.size(); ++i) {
-                    kOption *option = optionFor(QString::fromLatin1(listFields[i].keyword));
+                for (const RecordField &field : listFields) {
+                    kOption *option = optionFor(QString::fromLatin1(field.keyword));
                     if (!option)
                         continue;
-                    record.insert(QString::fromLatin1(listFields[i].field),
-                                  lists.at(i)->findText(option->defaultName(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+                    record.insert(QString::fromLatin1(field.field),
+                                  (this->*field.list)->findText(option->defaultName(), Qt::MatchExactly | Qt::MatchCaseSensitive));
                 }
                 kOption *repeat = optionFor(QStringLiteral("Wflg"));
                 record.insert(QStringLiteral("repeat"),
@@ -583,12 +587,8 @@ void WatermarkTab::handleWatermarkSelection(const QString &selection)
 CustomWatermark WatermarkTab::recordFromControls() const
 {
     CustomWatermark record;
-    record.insert(QStringLiteral("font"), cmbBxWFnt->currentIndex());
-    record.insert(QStringLiteral("size"), cmbBxWsze->currentIndex());
-    record.insert(QStringLiteral("color"), cmbBxClr->currentIndex());
-    record.insert(QStringLiteral("angle"), cmbBxWang->currentIndex());
-    record.insert(QStringLiteral("style"), cmbBxWtrans->currentIndex());
-    record.insert(QStringLiteral("fill"), cmbBxWtyp->currentIndex());
+    for (const RecordField &field : listFields)
+        record.insert(QString::fromLatin1(field.field), (this->*field.list)->currentIndex());
     record.insert(QStringLiteral("repeat"), chkBxWFlg->isChecked() ? 1 : 0);
     return record;
 }
