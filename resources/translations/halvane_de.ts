@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Full color</source>
-        <translation>Farbe</translation>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
@@ -717,6 +717,70 @@
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllung</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Eigenes Wasserzeichen:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Wasserzeichen wiederholen</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Wasserzeichen/Stempel</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
     </message>
 </context>
 <context>

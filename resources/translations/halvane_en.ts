@@ -718,6 +718,70 @@
         <source>Text</source>
         <translation>Text</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Custom watermark:</source>
+        <translation>Custom watermark:</translation>
+    </message>
+    <message>
+        <source>Repeat watermark</source>
+        <translation>Repeat watermark</translation>
+    </message>
+    <message>
+        <source>Watermark/Stamp</source>
+        <translation>Watermark/Stamp</translation>
+    </message>
+    <message>
+        <source>Super watermark</source>
+        <translation>Super watermark</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
 </context>
 <context>
     <name>ZelDialog</name>

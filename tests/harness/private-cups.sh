@@ -28,6 +28,8 @@ default_queues=(
   "Quorvan_Büro=cups-office.ppd"
   # Booklet, folding, punching and stapling.
   "Quorvan_Finisher=cups-finisher.ppd"
+  # The watermark options, with their texts in six languages.
+  "Quorvan_Watermark=cups-watermark.ppd"
   "Lower_Maker=printer-lowercase-maker.ppd"
   "Prefixed_Maker=printer-prefixed-maker.ppd"
   "Foreign_DeviceID=printer-foreign-deviceid.ppd"
