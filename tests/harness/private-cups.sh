@@ -26,6 +26,9 @@ default_queues=(
   "Quorvan_Büro=cups-office.ppd"
   # Booklet, folding, punching and stapling.
   "Quorvan_Finisher=cups-finisher.ppd"
+  # Colour, duplex and toner saving for the print-accounting page to force,
+  # and the job and publishing options it blocks; translated.
+  "Quorvan_Accounting=cups-accounting.ppd"
   "Lower_Maker=printer-lowercase-maker.ppd"
   "Prefixed_Maker=printer-prefixed-maker.ppd"
   "Foreign_DeviceID=printer-foreign-deviceid.ppd"
