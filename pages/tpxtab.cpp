@@ -88,7 +88,7 @@ void TPXTab::buildUi()
     toggleGroup = new ZelButtonGroup(this, productName + QLatin1Char(':'));
     pageTitle = productName;
     // The buttons' names must equal the texts of TPXToggle's choices, which
-    // are translated in this context.
+    // the import translates in the context "QObject".
     toggleGroup->addButton(QCoreApplication::translate("QObject", "Off"), QStringLiteral(":/icons/tpx-off"));
     toggleGroup->addButton(QCoreApplication::translate("QObject", "On"), QStringLiteral(":/icons/tpx-on"));
     toggleGroup->setButton(0);

@@ -237,6 +237,23 @@ private slots:
         QCOMPARE(Panel::marked("ColorModel"), QString("CMYK"));
     }
 
+    // A reply is matched with the values it was sent with, not with what the
+    // tag reads: a server text with ":" in it (an IPv6 address) gets its
+    // answers. Nothing listens on port 1, so the answer is a failure.
+    void serverTextWithColons()
+    {
+        panel.open(storedOff());
+        panel.switchOn();
+        Panel::type(panel.page()->serverEdit, QStringLiteral("[::1]"));
+        Panel::type(panel.page()->portEdit, QStringLiteral("1"));
+        Panel::type(panel.page()->userEdit, tpxpage::user);
+        Panel::type(panel.page()->passwordEdit, tpxpage::password);
+        panel.page()->verifyButton->click();
+        QVERIFY(panel.waitForReplies(1));
+        QCOMPARE(panel.boxes->boxes, QStringList{"Ondrix|" + unreachable});
+        QVERIFY(panel.blocked());
+    }
+
     // Switched off while the automatic login is on its way: its answer
     // forces nothing and shows nothing.
     void switchedOffWhileReplyPending()
