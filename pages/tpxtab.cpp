@@ -199,8 +199,6 @@ void TPXTab::reload()
     blockWidgetSignals(true);
     loadSettings();
     replyReceived = false;
-    // Replies belong to the configuration they were sent for.
-    loginsOnTheirWay.clear();
     autoVerify();
     applyPolicies();
     blockWidgetSignals(false);
