@@ -675,6 +675,69 @@
     </message>
 </context>
 <context>
+    <name>TPXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Anmeldename</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Keine Benachrichtigungen bei Richtlinienkonflikten</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Druck fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Druck abbrechen</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Überprüfen</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Keine Verbindung zum Server möglich.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Server und Anmeldedaten wurden bestätigt, die Richtlinien wurden übernommen.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Anmeldedaten und Richtlinien werden beim Drucken erneut geprüft.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Anmeldung fehlgeschlagen. Benutzername oder Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Sie haben keine Berechtigung zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Server, Port und Anmeldedaten müssen ausgefüllt sein.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Nach Änderungen müssen Sie auf »Überprüfen« klicken.</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>

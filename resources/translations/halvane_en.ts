@@ -675,6 +675,69 @@
     </message>
 </context>
 <context>
+    <name>TPXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Login user name</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>No notifications for policy conflicts</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continue printing</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Cancel printing</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Unable to connect to the server.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Server and user credentials have been authenticated and policies have been applied.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Credentials and policies will be checked again during printing.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Login failed. The user name or password you entered is incorrect.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>You do not have permission to print.</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Server, Port, and Login user information must be filled out.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>You must click Verify after making changes.</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>

@@ -675,6 +675,69 @@
     </message>
 </context>
 <context>
+    <name>TPXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nombre de usuario de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Sin notificaciones por conflictos de directivas</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continuar la impresión</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Cancelar la impresión</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>No se puede conectar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Se han autenticado el servidor y las credenciales del usuario y se han aplicado las directivas.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Las credenciales y las directivas se volverán a comprobar al imprimir.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Error al iniciar sesión. El nombre de usuario o la contraseña introducidos no son correctos.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>No tiene permiso para imprimir.</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Debe rellenar el servidor, el puerto y los datos de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Debe hacer clic en Verificar después de realizar cambios.</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>

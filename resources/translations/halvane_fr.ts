@@ -675,6 +675,69 @@
     </message>
 </context>
 <context>
+    <name>TPXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Serveur</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nom d&apos;utilisateur de connexion</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Aucune notification en cas de conflit de règles</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Poursuivre l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Annuler l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Impossible de se connecter au serveur.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Le serveur et les identifiants de l&apos;utilisateur ont été authentifiés et les règles ont été appliquées.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Les identifiants et les règles seront de nouveau vérifiés lors de l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Échec de la connexion. Le nom d&apos;utilisateur ou le mot de passe saisi est incorrect.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Vous n&apos;êtes pas autorisé à imprimer.</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>Le serveur, le port et le nom d&apos;utilisateur de connexion doivent être renseignés.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Vous devez cliquer sur Vérifier après avoir effectué des modifications.</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>

@@ -675,6 +675,69 @@
     </message>
 </context>
 <context>
+    <name>TPXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nome utente di accesso</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Nessuna notifica per conflitti con i criteri</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continua la stampa</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Annulla la stampa</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Impossibile connettersi al server.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>Il server e le credenziali dell&apos;utente sono stati autenticati e i criteri sono stati applicati.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>Le credenziali e i criteri verranno controllati di nuovo durante la stampa.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Accesso non riuscito. Il nome utente o la password immessi non sono corretti.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Non si dispone dell&apos;autorizzazione per stampare.</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>È necessario compilare server, porta e dati di accesso dell&apos;utente.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Dopo aver apportato modifiche è necessario fare clic su Verifica.</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>

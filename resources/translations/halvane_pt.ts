@@ -675,6 +675,69 @@
     </message>
 </context>
 <context>
+    <name>TPXTab</name>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Login user name</source>
+        <translation>Nome de utilizador de início de sessão</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>No notifications for policy conflicts</source>
+        <translation>Sem notificações para conflitos de políticas</translation>
+    </message>
+    <message>
+        <source>Continue printing</source>
+        <translation>Continuar a impressão</translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation>Cancelar a impressão</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server.</source>
+        <translation>Não foi possível ligar ao servidor.</translation>
+    </message>
+    <message>
+        <source>Server and user credentials have been authenticated and policies have been applied.</source>
+        <translation>O servidor e as credenciais do utilizador foram autenticados e as políticas foram aplicadas.</translation>
+    </message>
+    <message>
+        <source>Credentials and policies will be checked again during printing.</source>
+        <translation>As credenciais e as políticas serão verificadas novamente durante a impressão.</translation>
+    </message>
+    <message>
+        <source>Login failed. The user name or password you entered is incorrect.</source>
+        <translation>Falha no início de sessão. O nome de utilizador ou a palavra-passe introduzidos estão incorretos.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to print.</source>
+        <translation>Não tem permissão para imprimir.</translation>
+    </message>
+    <message>
+        <source>Server, Port, and Login user information must be filled out.</source>
+        <translation>É necessário preencher o servidor, a porta e os dados de início de sessão.</translation>
+    </message>
+    <message>
+        <source>You must click Verify after making changes.</source>
+        <translation>Depois de efetuar alterações, tem de clicar em Verificar.</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryDialog</name>
     <message>
         <source>Data Collection</source>

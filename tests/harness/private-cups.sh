@@ -30,6 +30,9 @@ default_queues=(
   "Quorvan_Finisher=cups-finisher.ppd"
   # The watermark options, with their texts in six languages.
   "Quorvan_Watermark=cups-watermark.ppd"
+  # Colour, duplex and toner saving for the print-accounting page to force,
+  # and the job and publishing options it blocks; translated.
+  "Quorvan_Accounting=cups-accounting.ppd"
   "Lower_Maker=printer-lowercase-maker.ppd"
   "Prefixed_Maker=printer-prefixed-maker.ppd"
   "Foreign_DeviceID=printer-foreign-deviceid.ppd"

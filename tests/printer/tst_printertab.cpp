@@ -180,6 +180,7 @@ private slots:
         QTest::newRow("name for no shell") << "Cost$Center" << true;
         QTest::newRow("name like an option") << "-Dash" << true;
         QTest::newRow("non-ASCII name") << QString::fromUtf8("Quorvan_B\xc3\xbcro") << true;
+        QTest::newRow("translated, with print accounting") << "Quorvan_Accounting" << true;
         QTest::newRow("foreign maker") << "Acme_Laser" << false;
         QTest::newRow("maker name in lower case") << "Lower_Maker" << false;
         QTest::newRow("maker name as a prefix") << "Prefixed_Maker" << false;
