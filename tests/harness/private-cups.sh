@@ -26,6 +26,8 @@ default_queues=(
   "Quorvan_Büro=cups-office.ppd"
   # Booklet, folding, punching and stapling.
   "Quorvan_Finisher=cups-finisher.ppd"
+  # Job storage, accounting, job name, e-mail notice and user login.
+  "Quorvan_Job=cups-job.ppd"
   "Lower_Maker=printer-lowercase-maker.ppd"
   "Prefixed_Maker=printer-prefixed-maker.ppd"
   "Foreign_DeviceID=printer-foreign-deviceid.ppd"
