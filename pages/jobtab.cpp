@@ -760,12 +760,15 @@ void JobTab::updateStorageChoices()
             storageCombo->addItem(text);
     };
     const auto withdraw = [this](const QString &text) {
-        const int item = itemOf(storageCombo, text);
-        if (item < 0)
+        if (itemOf(storageCombo, text) < 0)
             return;
-        if (storageCombo->currentIndex() == item)
+        if (storageCombo->currentText() == text)
             storageCombo->setCurrentIndex(0);
-        storageCombo->removeItem(item);
+        // Found again: the move runs a pass, which may have taken it out
+        // already and shifted the others.
+        const int item = itemOf(storageCombo, text);
+        if (item >= 0)
+            storageCombo->removeItem(item);
     };
 
     if (!optionFor(QStringLiteral("ZVCollate1"))) {
@@ -856,34 +859,24 @@ void JobTab::reload()
 
 void JobTab::loadJobSettings()
 {
-    // E-mail notice.
-    bool emailLoaded = false;
+    // E-mail notice: an address stored, or else a marked choice that names one.
+    QString address;
     if (kOption *email = optionFor(QStringLiteral("cEmail"))) {
         const bool storedOn = storedSetting(QStringLiteral("cEmail")) == trueName;
         currentOptionStore->selectChoice(QStringLiteral("cEmail"), storedOn ? trueName : falseName);
         if (const kChoice *marked = email->markedChoice()) {
-            emailLoaded = true;
-            const QString address = storedSetting(QStringLiteral("EMailNotification"));
+            const QString stored = storedSetting(QStringLiteral("EMailNotification"));
             const QString name = marked->name();
             const QString off = QStringLiteral("off");
-            if (!address.isEmpty() && address != falseName && address != off) {
-                emailButton->setChecked(true);
-                emailEdit->setEnabled(true);
-                emailEdit->setText(address);
-            } else if (address.isEmpty() && name != off && name != falseName) {
-                emailButton->setChecked(true);
-                emailEdit->setEnabled(true);
-                emailEdit->setText(QString(name).remove(QStringLiteral("Custom.")));
-            } else {
-                emailLoaded = false;
-            }
+            if (!stored.isEmpty() && stored != falseName && stored != off)
+                address = stored;
+            else if (stored.isEmpty() && name != off && name != falseName)
+                address = QString(name).remove(QStringLiteral("Custom."));
         }
     }
-    if (!emailLoaded) {
-        emailButton->setChecked(false);
-        emailEdit->setEnabled(false);
-        emailEdit->clear();
-    }
+    emailButton->setChecked(!address.isNull());
+    emailEdit->setEnabled(!address.isNull());
+    emailEdit->setText(address);
     verifyJobEmail();
 
     // Job name.

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation>Auftragsname überschreiben:</translation>
+        <translation>Auftragsname\nüberschreiben:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Auftragsbenachrichtigung per E-Mail</translation>
+        <translation>Auftragsbenachrichtigung\nper E-Mail</translation>
     </message>
     <message>
         <source>User Login</source>

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation>Sobrescribir nombre del trabajo:</translation>
+        <translation>Sobrescribir nombre\ndel trabajo:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Aviso del trabajo por correo electrónico</translation>
+        <translation>Aviso del trabajo\npor correo electrónico</translation>
     </message>
     <message>
         <source>User Login</source>

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation>Remplacer le nom de tâche :</translation>
+        <translation>Remplacer le nom\nde tâche :</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notification de tâche par e-mail</translation>
+        <translation>Notification de tâche\npar e-mail</translation>
     </message>
     <message>
         <source>User Login</source>

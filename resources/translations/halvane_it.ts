@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation>Sovrascrivi nome lavoro:</translation>
+        <translation>Sovrascrivi\nnome lavoro:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notifica lavoro via e-mail</translation>
+        <translation>Notifica lavoro\nvia e-mail</translation>
     </message>
     <message>
         <source>User Login</source>

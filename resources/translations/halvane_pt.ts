@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Overwrite job name:</source>
-        <translation>Substituir nome do trabalho:</translation>
+        <translation>Substituir nome\ndo trabalho:</translation>
     </message>
     <message>
         <source>Use job name + date and time</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notificação do trabalho por e-mail</translation>
+        <translation>Notificação do trabalho\npor e-mail</translation>
     </message>
     <message>
         <source>User Login</source>
