@@ -907,6 +907,35 @@ private slots:
         QCOMPARE(m_page->loginNameEdit->text() + "/" + m_page->loginPasswordEdit->text(), shown);
     }
 
+    // Marks come off whole: captions do not grow pass by pass.
+    void marksLeaveCaptionsAsTheyWere()
+    {
+        load();
+        QList<QLabel *> captions = {m_page->accountingLabel, m_page->jobNameLabel, m_page->emailLabel,
+                                    m_page->userLoginLabel};
+        QStringList before;
+        for (QLabel *caption : captions)
+            before << caption->text();
+        pick(m_page->jobNameCombo, QStringLiteral("Custom"));
+        click(m_page->emailButton);
+        click(m_page->userLoginButton);
+        for (int pass = 0; pass < 3; ++pass)
+            m_pass->setConstraints();
+        QCOMPARE(m_page->userLoginLabel->text().count(errorImage), 1);
+        // Login and accounting exclude each other.
+        click(m_page->userLoginButton);
+        QCOMPARE(m_page->userLoginLabel->text(), before.last());
+        click(m_page->accountingButton);
+        m_page->accountModeCombo->setCurrentIndex(0);
+        for (int pass = 0; pass < 3; ++pass)
+            m_pass->setConstraints();
+        for (int i = 0; i < captions.size() - 1; ++i)
+            QCOMPARE(captions.at(i)->text().count(errorImage), 1);
+        m_page->clearConflictMarks();
+        for (int i = 0; i < captions.size(); ++i)
+            QCOMPARE(captions.at(i)->text(), before.at(i));
+    }
+
     // The list dialog: entries added, refused, changed and deleted, sorted as
     // texts, committed only by OK.
     void accountIdList()
