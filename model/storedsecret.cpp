@@ -168,7 +168,8 @@ QString encodeStoredSecret(const QString &text)
 {
     QString doubled = text;
     doubled.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    const QByteArray plain = doubled.toLocal8Bit();
+    // UTF-8, which the reader decodes, whatever the locale's encoding is.
+    const QByteArray plain = doubled.toUtf8();
     int length = 0;
     std::unique_ptr<unsigned char[]> cipher = encryptString(plain.constData(), &length);
     if (!cipher)

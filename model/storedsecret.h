@@ -8,7 +8,7 @@
 #include <openssl/evp.h>
 
 // Login name and password as stored under "UserLoginName"/"UserLoginPass":
-// the text with backslashes doubled, in the local 8-bit encoding, plus a NUL,
+// the text with backslashes doubled, in UTF-8, plus a NUL,
 // encrypted with AES-256-CBC (PKCS#7 padding) and written as lower-case hex.
 // Key and IV come from EVP_BytesToKey (SHA-1, 5 rounds) over a fixed
 // passphrase and salt, the same for every value and installation.

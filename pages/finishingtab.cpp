@@ -359,16 +359,9 @@ QHash<QString, QString> FinishingTab::getOptions()
         options.insert(foldKeyword, fold);
     }
     // A button that is off stands for "None" in every option behind it.
-    for (ZelCheckBoxButton *button : qAsConst(checkBoxButtons)) {
-        if (button->isChecked())
-            continue;
-        const QList<QWidget *> dependents = button->dependents();
-        for (QWidget *dependent : dependents) {
-            const QString keyword = keywordOf(dependent);
-            if (!keyword.isEmpty() && optionFor(keyword))
-                options.insert(keyword, noneName);
-        }
-    }
+    const QList<OffDependent> off = offDependents();
+    for (const OffDependent &dependent : off)
+        options.insert(dependent.keyword, noneName);
     return options;
 }
 

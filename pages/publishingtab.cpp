@@ -228,13 +228,6 @@ void PublishingTab::layoutPage()
     setLayout(page);
 }
 
-void PublishingTab::connectToPass(QObject *sender, const char *signal)
-{
-    if (!dialog || dialog->metaObject()->indexOfSlot("setConstraints()") < 0)
-        return;
-    connect(sender, signal, dialog, SLOT(setConstraints()));
-}
-
 void PublishingTab::connectPage()
 {
     // Receivers run in connection order: the page's own slot before or after

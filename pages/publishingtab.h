@@ -87,8 +87,6 @@ public slots:
 private:
     void layoutPage();
     void connectPage();
-    // A plain (not unique) connection to the dialog's constraint pass.
-    void connectToPass(QObject *sender, const char *signal);
     // True when the section's "True" is blocked by nothing but the "True"
     // of other sections.
     bool blockedOnlyBySections(kOption *option) const;

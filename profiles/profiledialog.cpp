@@ -267,7 +267,10 @@ void ProfileDialog::showDetails(const Details &details)
 
 void ProfileDialog::addDetailItem(const QString &label, const QString &value, QTreeWidgetItem *group)
 {
-    group->addChild(new QTreeWidgetItem(QStringList{label, value}));
+    // A caption's translation may break its line with a backslash and "n"; the tree shows one line.
+    QString shown = label;
+    shown.replace(QLatin1String("\\n"), QLatin1String(" "));
+    group->addChild(new QTreeWidgetItem(QStringList{shown, value}));
 }
 
 void ProfileDialog::addProfileGroup(const Details &details)

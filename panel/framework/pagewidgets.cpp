@@ -1,6 +1,8 @@
 #include "pagewidgets.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPalette>
 
 #include "comboboxex.h"
 
@@ -27,4 +29,13 @@ QFrame *newLine(QFrame::Shape shape)
     line->setFrameShape(shape);
     line->setFrameShadow(QFrame::Plain);
     return line;
+}
+
+QString redLabelStyle(const QWidget *page)
+{
+    const QPalette palette = QApplication::palette();
+    const QString background = palette.brush(palette.currentColorGroup(), page->backgroundRole()).color().name();
+    return QStringLiteral("QLabel{color: red; font-family: Sans; font-size: 12px; border-width: 1px; "
+                          "border-color: %1; border-style: solid}")
+        .arg(background);
 }

@@ -12,3 +12,6 @@ QLabel *newCaption(QWidget *parent, const QString &text, const QString &accessib
 // A width of 0 leaves the box's width to the layout.
 ComboBoxEx *newComboBox(QWidget *parent, const QString &accessibleName, int width = 0);
 QFrame *newLine(QFrame::Shape shape);
+// The style of a page's red message label; its 1-pixel border takes the
+// page's background colour, so it does not show.
+QString redLabelStyle(const QWidget *page);

@@ -87,7 +87,12 @@ QString Tab::storedValue(kOption *option) const
 {
     if (!currentOptionStore || !option)
         return QString();
-    const QString value = readSettingValue(currentOptionStore->printerName(), option->keyword());
+    return storedSetting(option->keyword());
+}
+
+QString Tab::storedSetting(const QString &key)
+{
+    const QString value = readSettingValue(currentOptionStore ? currentOptionStore->printerName() : QString(), key);
     return value.isEmpty() ? QString() : value;
 }
 
@@ -191,23 +196,33 @@ QHash<QString, QString> Tab::getOptions()
     collectBoundOptions();
     // An unchecked check-box button stands for the choice its dependents
     // were registered with, whatever the (disabled) combo box shows.
-    for (ZelCheckBoxButton *button : qAsConst(checkBoxButtons)) {
+    const QList<OffDependent> off = offDependents();
+    for (const OffDependent &dependent : off) {
+        const QString value = dependent.button->dependentValue(dependent.widget);
+        if (value == QLatin1String("no_default"))
+            continue;
+        const QString name = choiceNameForText(dependent.option, value);
+        if (!name.isEmpty())
+            options.insert(dependent.keyword, name);
+    }
+    return options;
+}
+
+QList<Tab::OffDependent> Tab::offDependents() const
+{
+    QList<OffDependent> found;
+    for (ZelCheckBoxButton *button : checkBoxButtons) {
         if (!button || button->isChecked())
             continue;
         const QList<QWidget *> dependents = button->dependents();
         for (QWidget *dependent : dependents) {
+            // An unregistered widget ("NOT_IN_HASH") has nothing to report.
             const QString keyword = keywordOf(dependent);
-            if (keyword.isEmpty())
-                continue; // "NOT_IN_HASH": nothing to report
-            const QString value = button->dependentValue(dependent);
-            if (value == QLatin1String("no_default"))
-                continue;
-            const QString name = choiceNameForText(optionFor(keyword), value);
-            if (!name.isEmpty())
-                options.insert(keyword, name);
+            if (kOption *option = optionFor(keyword))
+                found.append({button, dependent, keyword, option});
         }
     }
-    return options;
+    return found;
 }
 
 // ---- loading ---------------------------------------------------------------
@@ -366,6 +381,13 @@ void Tab::connectToDialog(QObject *sender, const char *signal)
     if (!dialog || dialog->metaObject()->indexOfSlot("setConstraints()") < 0)
         return;
     connect(sender, signal, dialog, SLOT(setConstraints()), Qt::UniqueConnection);
+}
+
+void Tab::connectToPass(QObject *sender, const char *signal)
+{
+    if (!dialog || dialog->metaObject()->indexOfSlot("setConstraints()") < 0)
+        return;
+    connect(sender, signal, dialog, SLOT(setConstraints()));
 }
 
 void Tab::connectWidgets()

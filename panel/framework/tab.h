@@ -120,15 +120,31 @@ protected:
     void collectBoundOptions();
     // True when the current store holds an option this page registered a widget for.
     bool storeHasBoundOption() const;
+    // A registered dependent of a check-box button that is off, with its
+    // keyword and the store's option for it.
+    struct OffDependent
+    {
+        ZelCheckBoxButton *button;
+        QWidget *widget;
+        QString keyword;
+        kOption *option;
+    };
+    // Those whose option the store holds, button by button.
+    QList<OffDependent> offDependents() const;
     // Takes a caption's error mark off, with the blank it was appended with.
     static void removeErrorMark(QLabel *label);
     // The stored value of an option in the active settings file, null when
     // there is none or no printer is selected.
     QString storedValue(kOption *option) const;
+    // The stored value of any settings key, the page's own keys included;
+    // null when there is none.
+    static QString storedSetting(const QString &key);
     // The keyword a widget stands under in optionWidgets, empty if none.
     QString keywordOf(QObject *widget) const;
     kOption *optionFor(const QString &keyword) const;
     // Connects signal to the dialog's setConstraints(), once, when there is a
     // dialog that has that slot.
     void connectToDialog(QObject *sender, const char *signal);
+    // The same as a plain connection, which may repeat one made before.
+    void connectToPass(QObject *sender, const char *signal);
 };

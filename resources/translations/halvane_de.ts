@@ -320,11 +320,187 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>E-Mail-Benachrichtigung zum Auftrag</translation>
+        <translation>Auftragsbenachrichtigung\nper E-Mail</translation>
     </message>
     <message>
         <source>User login</source>
         <translation>Benutzeranmeldung</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Der Zugangscode muss aus 4 Ziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Geben Sie eine Fachnummer zwischen 1 und 1000 ein.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Der Wert darf kein Anführungszeichen (&quot;) enthalten.</translation>
+    </message>
+    <message>
+        <source>Enter a valid e-mail address.</source>
+        <translation>Geben Sie eine gültige E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain any spaces.</source>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>E-mail address should use only ASCII characters.</source>
+        <translation>Die E-Mail-Adresse darf nur ASCII-Zeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.</source>
+        <translation>Geben Sie die E-Mail-Adresse in einem gültigen Format ein.</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Zum Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 64 character limit.</source>
+        <translation>Das Feld für den eigenen Auftragsnamen erfordert einen Namen mit höchstens 64 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>Die Konto-ID muss aus 1 bis 8 Ziffern bestehen</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Sie müssen der Liste eine Konto-ID hinzufügen.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Der Benutzername muss mindestens ein Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Diese Konto-ID ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Zugangscode</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Fachnummer</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Bestimmte Konto-ID verwenden</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Konto-ID auswählen</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Konto-ID-Liste</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>Konto-ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>Konto-ID:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Von der Anwendung festgelegt</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Auftragsname\nüberschreiben:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Auftragsname + Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Vorhandene Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Benutzeranmeldung</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Auftragsname:</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Zugangscode:</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Privater Druck</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Benutzerdefiniertes Fach</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prüfen und halten</translation>
+    </message>
+    <message>
+        <source>Job storage</source>
+        <translation>Auftragsspeicher</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Fehler bei der Konto-ID</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Konto-ID bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Neue Konto-ID</translation>
     </message>
 </context>
 <context>
@@ -769,6 +945,26 @@
     <message>
         <source>User Login</source>
         <translation>Benutzeranmeldung</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Benutzeranmeldung</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Der Wert darf kein Anführungszeichen (&quot;) enthalten.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Der Benutzername muss mindestens ein Zeichen lang sein.</translation>
     </message>
 </context>
 <context>

@@ -326,6 +326,182 @@
         <source>User login</source>
         <translation>User login</translation>
     </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Access code must be 4 numbers in length.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Enter a custom box number between 1 and 1000.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Value cannot contain the double quote (&quot;) character.</translation>
+    </message>
+    <message>
+        <source>Enter a valid e-mail address.</source>
+        <translation>Enter a valid e-mail address.</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain any spaces.</source>
+        <translation>E-mail address cannot contain any spaces.</translation>
+    </message>
+    <message>
+        <source>E-mail address should use only ASCII characters.</source>
+        <translation>E-mail address should use only ASCII characters.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.</source>
+        <translation>Enter the e-mail address in a valid format.</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>For example: %1</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 64 character limit.</source>
+        <translation>The custom job name field requires a name within a 64 character limit.</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>Account ID must be 1 to 8 numbers in length</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>You must add an account ID to the list.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>User name must be at least one character long.</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>This Account ID already exists.</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Access code</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Box number</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Use specific account ID</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Select account ID</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Account ID List</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>Account ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>Account ID:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Application defined</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Overwrite job name:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Use job name + date and time</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Replace existing file</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>User Login</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Job name:</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Access code:</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Private print</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Custom box</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Proof and hold</translation>
+    </message>
+    <message>
+        <source>Job storage</source>
+        <translation>Job storage</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Account ID Error</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Edit Account ID</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>New Account ID</translation>
+    </message>
 </context>
 <context>
     <name>LicenseDialog</name>
@@ -769,6 +945,26 @@
     <message>
         <source>User Login</source>
         <translation>User Login</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>User login</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Value cannot contain the double quote (&quot;) character.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>User name must be at least one character long.</translation>
     </message>
 </context>
 <context>

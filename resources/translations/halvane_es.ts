@@ -320,11 +320,187 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notificación del trabajo por correo</translation>
+        <translation>Aviso del trabajo\npor correo electrónico</translation>
     </message>
     <message>
         <source>User login</source>
         <translation>Inicio de sesión de usuario</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>El código de acceso debe tener 4 dígitos.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Introduzca un número de buzón personalizado entre 1 y 1000.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>El valor no puede contener el carácter comillas (&quot;).</translation>
+    </message>
+    <message>
+        <source>Enter a valid e-mail address.</source>
+        <translation>Introduzca una dirección de correo electrónico válida.</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain any spaces.</source>
+        <translation>La dirección de correo electrónico no puede contener espacios.</translation>
+    </message>
+    <message>
+        <source>E-mail address should use only ASCII characters.</source>
+        <translation>La dirección de correo electrónico solo debe usar caracteres ASCII.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.</source>
+        <translation>Introduzca la dirección de correo electrónico en un formato válido.</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Por ejemplo: %1</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 64 character limit.</source>
+        <translation>El campo del nombre de trabajo personalizado requiere un nombre de 64 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>El ID de cuenta debe tener de 1 a 8 dígitos</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Debe añadir un ID de cuenta a la lista.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>El nombre de usuario debe tener al menos un carácter.</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Este ID de cuenta ya existe.</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Número de buzón</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usar un ID de cuenta concreto</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Seleccionar ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Lista de ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de cuenta:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definido por la aplicación</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Sobrescribir nombre\ndel trabajo:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Nombre del trabajo + fecha y hora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Reemplazar archivo existente</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Inicio de sesión de usuario</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nombre del trabajo:</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Código de acceso:</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impresión privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Buzón personalizado</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prueba y retención</translation>
+    </message>
+    <message>
+        <source>Job storage</source>
+        <translation>Almacenamiento de trabajo</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Error de ID de cuenta</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Editar ID de cuenta</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nuevo ID de cuenta</translation>
     </message>
 </context>
 <context>
@@ -769,6 +945,26 @@
     <message>
         <source>User Login</source>
         <translation>Inicio de sesión de usuario</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Inicio de sesión de usuario</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>El valor no puede contener el carácter comillas (&quot;).</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>El nombre de usuario debe tener al menos un carácter.</translation>
     </message>
 </context>
 <context>

@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Job settings</source>
-        <translation>Réglages de la tâche</translation>
+        <translation>Paramètres de tâche</translation>
     </message>
     <message>
         <source>Job accounting</source>
@@ -320,11 +320,187 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notification de tâche par e-mail</translation>
+        <translation>Notification de tâche\npar e-mail</translation>
     </message>
     <message>
         <source>User login</source>
         <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Le code d&apos;accès doit comporter 4 chiffres.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Saisissez un numéro de boîte personnalisée entre 1 et 1000.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>La valeur ne peut pas contenir le caractère guillemet (&quot;).</translation>
+    </message>
+    <message>
+        <source>Enter a valid e-mail address.</source>
+        <translation>Saisissez une adresse e-mail valide.</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain any spaces.</source>
+        <translation>L&apos;adresse e-mail ne peut pas contenir d&apos;espaces.</translation>
+    </message>
+    <message>
+        <source>E-mail address should use only ASCII characters.</source>
+        <translation>L&apos;adresse e-mail ne doit contenir que des caractères ASCII.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.</source>
+        <translation>Saisissez l&apos;adresse e-mail dans un format valide.</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Par exemple : %1</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 64 character limit.</source>
+        <translation>Le champ du nom de tâche personnalisé exige un nom de 64 caractères au plus.</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>L&apos;ID de compte doit comporter de 1 à 8 chiffres</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Vous devez ajouter un ID de compte à la liste.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Le nom d&apos;utilisateur doit comporter au moins un caractère.</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Cet ID de compte existe déjà.</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Code d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Numéro de boîte</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Utiliser un ID de compte précis</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Choisir un ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Liste des ID de compte</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de compte</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de compte :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Défini par l’application</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Remplacer le nom\nde tâche :</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Nom de tâche + date et heure</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Remplacer le fichier existant</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nom de la tâche :</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Code d&apos;accès :</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impression privée</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Boîte personnalisée</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Épreuve et attente</translation>
+    </message>
+    <message>
+        <source>Job storage</source>
+        <translation>Stockage de tâche</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erreur d&apos;ID de compte</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Modifier l&apos;ID de compte</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nouvel ID de compte</translation>
     </message>
 </context>
 <context>
@@ -769,6 +945,26 @@
     <message>
         <source>User Login</source>
         <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Connexion utilisateur</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>La valeur ne peut pas contenir le caractère guillemet (&quot;).</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Le nom d&apos;utilisateur doit comporter au moins un caractère.</translation>
     </message>
 </context>
 <context>

@@ -320,11 +320,187 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notifica lavoro via e-mail</translation>
+        <translation>Notifica lavoro\nvia e-mail</translation>
     </message>
     <message>
         <source>User login</source>
         <translation>Accesso utente</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>Il codice di accesso deve essere di 4 cifre.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Immettere un numero di casella personalizzata tra 1 e 1000.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Il valore non può contenere il carattere virgolette (&quot;).</translation>
+    </message>
+    <message>
+        <source>Enter a valid e-mail address.</source>
+        <translation>Immettere un indirizzo e-mail valido.</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain any spaces.</source>
+        <translation>L&apos;indirizzo e-mail non può contenere spazi.</translation>
+    </message>
+    <message>
+        <source>E-mail address should use only ASCII characters.</source>
+        <translation>L&apos;indirizzo e-mail deve contenere solo caratteri ASCII.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.</source>
+        <translation>Immettere l&apos;indirizzo e-mail in un formato valido.</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Ad esempio: %1</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 64 character limit.</source>
+        <translation>Il campo del nome lavoro personalizzato richiede un nome di massimo 64 caratteri.</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>L&apos;ID account deve essere di 1-8 cifre</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>È necessario aggiungere un ID account all&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Il nome utente deve contenere almeno un carattere.</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Questo ID account esiste già.</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Codice di accesso</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Numero casella</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usa un ID account specifico</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Seleziona ID account</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Elenco ID account</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID account</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID account:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrizione:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definito dall’applicazione</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Sovrascrivi\nnome lavoro:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Nome lavoro + data e ora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Sostituisci file esistente</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Accesso utente</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nome lavoro:</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Codice di accesso:</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Stampa riservata</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Casella personalizzata</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prova e attesa</translation>
+    </message>
+    <message>
+        <source>Job storage</source>
+        <translation>Archiviazione lavoro</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Errore ID account</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Modifica ID account</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Nuovo ID account</translation>
     </message>
 </context>
 <context>
@@ -769,6 +945,26 @@
     <message>
         <source>User Login</source>
         <translation>Accesso utente</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Accesso utente</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>Il valore non può contenere il carattere virgolette (&quot;).</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>Il nome utente deve contenere almeno un carattere.</translation>
     </message>
 </context>
 <context>

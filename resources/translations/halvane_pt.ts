@@ -320,11 +320,187 @@
     </message>
     <message>
         <source>Job e-mail notification</source>
-        <translation>Notificação do trabalho por e-mail</translation>
+        <translation>Notificação do trabalho\npor e-mail</translation>
     </message>
     <message>
         <source>User login</source>
         <translation>Início de sessão do utilizador</translation>
+    </message>
+    <message>
+        <source>Access code must be 4 numbers in length.</source>
+        <translation>O código de acesso deve ter 4 algarismos.</translation>
+    </message>
+    <message>
+        <source>Enter a custom box number between 1 and 1000.</source>
+        <translation>Introduza um número de caixa personalizada entre 1 e 1000.</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>O valor não pode conter o carácter aspas (&quot;).</translation>
+    </message>
+    <message>
+        <source>Enter a valid e-mail address.</source>
+        <translation>Introduza um endereço de e-mail válido.</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain any spaces.</source>
+        <translation>O endereço de e-mail não pode conter espaços.</translation>
+    </message>
+    <message>
+        <source>E-mail address should use only ASCII characters.</source>
+        <translation>O endereço de e-mail deve usar apenas caracteres ASCII.</translation>
+    </message>
+    <message>
+        <source>Enter the e-mail address in a valid format.</source>
+        <translation>Introduza o endereço de e-mail num formato válido.</translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Por exemplo: %1</translation>
+    </message>
+    <message>
+        <source>The custom job name field requires a name within a 64 character limit.</source>
+        <translation>O campo do nome de trabalho personalizado requer um nome com no máximo 64 caracteres.</translation>
+    </message>
+    <message>
+        <source>Account ID must be 1 to 8 numbers in length</source>
+        <translation>O ID de conta deve ter de 1 a 8 algarismos</translation>
+    </message>
+    <message>
+        <source>You must add an account ID to the list.</source>
+        <translation>Tem de adicionar um ID de conta à lista.</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>O nome de utilizador deve ter pelo menos um carácter.</translation>
+    </message>
+    <message>
+        <source>This Account ID already exists.</source>
+        <translation>Este ID de conta já existe.</translation>
+    </message>
+    <message>
+        <source>Access code</source>
+        <translation>Código de acesso</translation>
+    </message>
+    <message>
+        <source>Box number</source>
+        <translation>Número da caixa</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Use specific account ID</source>
+        <translation>Usar um ID de conta específico</translation>
+    </message>
+    <message>
+        <source>Select account ID</source>
+        <translation>Selecionar ID de conta</translation>
+    </message>
+    <message>
+        <source>Account ID List</source>
+        <translation>Lista de IDs de conta</translation>
+    </message>
+    <message>
+        <source>Account ID</source>
+        <translation>ID de conta</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Account ID:</source>
+        <translation>ID de conta:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>Application defined</source>
+        <translation>Definido pela aplicação</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Overwrite job name:</source>
+        <translation>Substituir nome\ndo trabalho:</translation>
+    </message>
+    <message>
+        <source>Use job name + date and time</source>
+        <translation>Nome do trabalho + data e hora</translation>
+    </message>
+    <message>
+        <source>Replace existing file</source>
+        <translation>Substituir ficheiro existente</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Início de sessão do utilizador</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Palavra-passe:</translation>
+    </message>
+    <message>
+        <source>Job name:</source>
+        <translation>Nome do trabalho:</translation>
+    </message>
+    <message>
+        <source>Access code:</source>
+        <translation>Código de acesso:</translation>
+    </message>
+    <message>
+        <source>Private print</source>
+        <translation>Impressão privada</translation>
+    </message>
+    <message>
+        <source>Custom box</source>
+        <translation>Caixa personalizada</translation>
+    </message>
+    <message>
+        <source>Proof and hold</source>
+        <translation>Prova e retenção</translation>
+    </message>
+    <message>
+        <source>Job storage</source>
+        <translation>Armazenamento de trabalho</translation>
+    </message>
+    <message>
+        <source>Account ID Error</source>
+        <translation>Erro de ID de conta</translation>
+    </message>
+    <message>
+        <source>Edit Account ID</source>
+        <translation>Editar ID de conta</translation>
+    </message>
+    <message>
+        <source>New Account ID</source>
+        <translation>Novo ID de conta</translation>
     </message>
 </context>
 <context>
@@ -769,6 +945,26 @@
     <message>
         <source>User Login</source>
         <translation>Início de sessão do utilizador</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Palavra-passe:</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Início de sessão do utilizador</translation>
+    </message>
+    <message>
+        <source>Value cannot contain the double quote (&quot;) character.</source>
+        <translation>O valor não pode conter o carácter aspas (&quot;).</translation>
+    </message>
+    <message>
+        <source>User name must be at least one character long.</source>
+        <translation>O nome de utilizador deve ter pelo menos um carácter.</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@ case "${1:-}" in
     [[ "$server" =~ ^127\.0\.0\.1:[0-9]+$ ]] || fail "start printed '$server', not 127.0.0.1:PORT"
     grep -qx "CUPS_SERVER=$server" "$work/cups/env" || fail "env file lacks CUPS_SERVER=$server"
     # Sourced as run-test.sh does: the "$" in a queue name survives.
-    (set -a; . "$work/cups/env"; set +a; [ "$HALVANE_CUPS_QUEUES" = 'Quorvan_Office Quorvan_Color Cost$Center -Dash Acme_Laser RB_Fleet Quorvan_Büro Quorvan_Finisher Quorvan_Watermark Quorvan_Accounting Lower_Maker Prefixed_Maker Foreign_DeviceID Other_Filter Raw_Queue' ]) \
+    (set -a; . "$work/cups/env"; set +a; [ "$HALVANE_CUPS_QUEUES" = 'Quorvan_Office Quorvan_Color Cost$Center -Dash Acme_Laser RB_Fleet Quorvan_Büro Quorvan_Finisher Quorvan_Watermark Quorvan_Accounting Quorvan_Job Lower_Maker Prefixed_Maker Foreign_DeviceID Other_Filter Raw_Queue' ]) \
       || fail "HALVANE_CUPS_QUEUES does not survive sourcing"
     check_queues "$server"
     first_pid=$(cat "$work/cups/cupsd.pid")

@@ -33,6 +33,8 @@ default_queues=(
   # Colour, duplex and toner saving for the print-accounting page to force,
   # and the job and publishing options it blocks; translated.
   "Quorvan_Accounting=cups-accounting.ppd"
+  # Job storage, accounting, job name, e-mail notice and user login.
+  "Quorvan_Job=cups-job.ppd"
   "Lower_Maker=printer-lowercase-maker.ppd"
   "Prefixed_Maker=printer-prefixed-maker.ppd"
   "Foreign_DeviceID=printer-foreign-deviceid.ppd"

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "processrunner.h"
+#include "secretoracle.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
 #include "storedsecret.h"
@@ -14,46 +14,6 @@ class TestStoredSecret : public QObject
     Q_OBJECT
 
 private:
-    // Fixed here on purpose, apart from the code: a changed salt would make
-    // every stored login unreadable, so the oracle must not follow it.
-    static QByteArray expectedSaltHex() { return "c3941d6b7af0582e"; }
-
-    // EVP_BytesToKey (SHA-1, 5 rounds) in Python, then AES-256-CBC by the
-    // openssl command line.
-    static QString oracleHex(const QByteArray &plain)
-    {
-        const QByteArray script =
-            "import hashlib, sys\n"
-            "data = b'PLOVERBAY'\n"
-            "salt = bytes.fromhex(sys.argv[1])\n"
-            "out, prev = b'', b''\n"
-            "while len(out) < 48:\n"
-            "    h = hashlib.sha1(prev + data + salt).digest()\n"
-            "    for _ in range(4):\n"
-            "        h = hashlib.sha1(h).digest()\n"
-            "    out += h\n"
-            "    prev = h\n"
-            "print(out[:32].hex(), out[32:48].hex())\n";
-        const ProcessResult derive =
-            ProcessRunner::run("python3", {"-c", QString::fromLatin1(script), expectedSaltHex()});
-        if (!derive.succeeded()) {
-            qWarning("python3 failed: %s", derive.standardError.constData());
-            return QString();
-        }
-        const QList<QByteArray> keyIv = derive.standardOutput.trimmed().split(' ');
-        if (keyIv.size() != 2)
-            return QString();
-        const ProcessResult enc = ProcessRunner::run(
-            "openssl", {"enc", "-aes-256-cbc", "-nosalt", "-K", QString::fromLatin1(keyIv[0]), "-iv",
-                        QString::fromLatin1(keyIv[1])},
-            30000, plain);
-        if (!enc.succeeded()) {
-            qWarning("openssl enc failed: %s", enc.standardError.constData());
-            return QString();
-        }
-        return QString::fromLatin1(enc.standardOutput.toHex());
-    }
-
     static QByteArray plainOf(const char *hex)
     {
         std::unique_ptr<char[]> plain = decryptStoredSecret(hex, int(std::strlen(hex) / 2));
@@ -63,7 +23,7 @@ private:
 private slots:
     void saltIsTheFixedOne()
     {
-        QCOMPARE(storedSecretSalt().toHex(), expectedSaltHex());
+        QCOMPARE(storedSecretSalt().toHex(), secretoracle::expectedSaltHex());
         QCOMPARE(storedSecretPassphrase(), QByteArray("PLOVERBAY"));
     }
 
@@ -90,7 +50,7 @@ private slots:
         QFETCH(QByteArray, plain);
         QFETCH(int, digits);
 
-        const QString expected = oracleHex(plain);
+        const QString expected = secretoracle::oracleHex(plain);
         QVERIFY2(!expected.isEmpty(), "the oracle (python3, openssl) could not run");
         QCOMPARE(expected.size(), digits);
 

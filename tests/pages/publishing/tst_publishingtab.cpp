@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "fixturestore.h"
+#include "pages/pagepass.h"
 #include "optionstore.h"
 #include "publishingfixture.h"
 #include "publishingtab.h"
@@ -13,42 +14,6 @@
 #include "settingsfile.h"
 
 using fixturestore::writeSettings;
-
-// Stands in for the main dialog until its constraint pass is built: one
-// page's turn of that pass, repeated while the page moved a selection.
-class PassDialog : public QWidget
-{
-    Q_OBJECT
-public:
-    Tab *page = nullptr;
-    bool consistent = true;
-    int passes = 0;
-    int rounds = 0;
-
-public slots:
-    void setConstraints()
-    {
-        if (!currentOptionStore || !page)
-            return;
-        ++passes;
-        page->setHasConflict(false);
-        const bool changed = page->enableOptions();
-        if (page->isSupported()) {
-            page->updateDependentControls();
-            page->clearConflictMarks();
-            page->markCustomConstraints();
-        }
-        consistent = !page->hasConflict();
-        if (!changed) {
-            rounds = 0;
-            return;
-        }
-        if (rounds++ <= 9)
-            setConstraints();
-        else
-            rounds = 0;
-    }
-};
 
 namespace {
 const QString errorImage = QStringLiteral("<img src=':/icons/error'>");
