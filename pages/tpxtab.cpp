@@ -33,12 +33,6 @@ const QString onValue = QStringLiteral("ON");
 const QString offValue = QStringLiteral("OFF");
 const char *const policyKeywords[] = {"TPXColorMode", "TPXThriftink", "TPXDuplex"};
 
-QString storedSetting(const char *key)
-{
-    return readSettingValue(currentOptionStore ? currentOptionStore->printerName() : QString(),
-                            QLatin1String(key));
-}
-
 QString baseUrl(const QString &server, const QString &port)
 {
     return QStringLiteral("https://") + server + QLatin1Char(':') + port;
@@ -222,13 +216,13 @@ void TPXTab::setPolicyOptionsOff()
 
 void TPXTab::loadSettings()
 {
-    const QString enabled = storedSetting("TPX_enabled");
-    const QString notify = storedSetting("TPX_notify");
-    const QString server = storedSetting("TPX_server");
-    const QString blocking = storedSetting("TPX_blocking");
-    const QString port = storedSetting("TPX_port");
-    const QString user = storedSetting("TPX_username");
-    const QString password = storedSetting("TPX_password");
+    const QString enabled = storedSetting(QStringLiteral("TPX_enabled"));
+    const QString notify = storedSetting(QStringLiteral("TPX_notify"));
+    const QString server = storedSetting(QStringLiteral("TPX_server"));
+    const QString blocking = storedSetting(QStringLiteral("TPX_blocking"));
+    const QString port = storedSetting(QStringLiteral("TPX_port"));
+    const QString user = storedSetting(QStringLiteral("TPX_username"));
+    const QString password = storedSetting(QStringLiteral("TPX_password"));
 
     const bool on = enabled == onValue;
     toggleGroup->setButton(on ? 1 : 0);
@@ -276,12 +270,12 @@ void TPXTab::sendLogin(const QString &server, const QString &port, const QString
 
 void TPXTab::autoVerify()
 {
-    const QString enabled = storedSetting("TPX_enabled");
+    const QString enabled = storedSetting(QStringLiteral("TPX_enabled"));
     if (enabled == onValue) {
         // The stored values, not the fields: the port field may show the
         // default in place of an empty stored port.
-        sendLogin(storedSetting("TPX_server"), storedSetting("TPX_port"), storedSetting("TPX_username"),
-                  storedSetting("TPX_password"), false);
+        sendLogin(storedSetting(QStringLiteral("TPX_server")), storedSetting(QStringLiteral("TPX_port")), storedSetting(QStringLiteral("TPX_username")),
+                  storedSetting(QStringLiteral("TPX_password")), false);
     }
     for (const char *keyword : policyKeywords)
         policies.insert(QLatin1String(keyword), offName);

@@ -108,7 +108,7 @@ private slots:
         const QStringList blocked{"cJobAccount", "cUserLogin", "cJobStore", "cCovBut", "cInsBut", "cIntBut"};
         for (const QString &keyword : blocked) {
             QVERIFY2(currentOptionStore->option(keyword), qPrintable(keyword));
-            QVERIFY(!currentOptionStore->option(keyword)->choiceByName("True")->isConstrained());
+            QVERIFY2(!currentOptionStore->option(keyword)->choiceByName("True")->isConstrained(), qPrintable(keyword));
         }
         panel.switchOn();
         QCOMPARE(Panel::marked("TPXToggle"), QString("On"));
