@@ -674,8 +674,11 @@ bool Tab::enableOptionsForButtonGroup(ZelButtonGroup *button_group, kOption *opt
     const QStringList names = button_group->buttonNames();
     for (int position = 0; position < names.size(); ++position) {
         const kChoice *choice = option->choiceByText(names.at(position));
-        if (!choice)
+        if (!choice) {
+            // A click on it would mark no choice: Apply would drop it unsaid.
+            button_group->enableButton(position, false);
             continue;
+        }
         const bool blocked = choice->isConstrained();
         button_group->enableButton(position, !blocked);
         if (!blocked && firstFree < 0)
