@@ -88,7 +88,8 @@ public slots:
 protected:
     // The Apply road's error box: no parent, titled "Error".
     void showApplyError(const QString &text);
-    void showEvent(QShowEvent *event) override;
+    // Return and Enter press none of OK, Apply and Cancel.
+    void keyPressEvent(QKeyEvent *event) override;
     // Tab and Backtab move the focus nowhere in this dialog.
     bool focusNextPrevChild(bool next) override;
 };
