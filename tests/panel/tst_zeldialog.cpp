@@ -238,6 +238,26 @@ private slots:
         QVERIFY(!dialog.closeAfterApply); // neither OK nor Apply ran
     }
 
+    // A message box sets its own size when shown; this one must still be
+    // at least 100 pixels each way.
+    void settingsAppliedBoxIsLargeEnough()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        QString seen;
+        QSize size;
+        onNextModal([&](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                seen = box->windowTitle() + QLatin1Char('|') + box->text();
+            size = modal->size();
+            modal->close();
+        });
+        dialog.showSettingsApplied();
+        QCOMPARE(seen, QStringLiteral("Success|Settings applied."));
+        QVERIFY2(size.width() >= 100 && size.height() >= 100,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    }
+
     void aboutButtonOpensTheAboutBox()
     {
         useFreshUser(true);
