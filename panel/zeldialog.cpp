@@ -275,23 +275,24 @@ bool ZelDialog::writeTolpoptions()
     }
 
     const SettingsSnapshot *snapshot = optionCollector->collect();
-    if (!writeProfileFile(userDataDir + queueName + QStringLiteral(".cfg"), *snapshot, true)) {
-        showApplyError(tr("Error: The settings file could not be written."));
-        return false;
-    }
+    // An unwritable settings file keeps nothing else from the settings: the
+    // queue and the other programs still get them, and the user is told.
+    const bool fileWritten = writeProfileFile(userDataDir + queueName + QStringLiteral(".cfg"), *snapshot, true);
 
     QStringList keywords;
     bool ran = false;
     if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
         ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
+    if (ran)
+        writeOtherApplicationSettings(*snapshot);
+    if (!fileWritten)
+        showApplyError(tr("Error: The settings file could not be written."));
     if (!ran) {
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
-        return false;
     }
-    writeOtherApplicationSettings(*snapshot);
-    return true;
+    return fileWritten && ran;
 }
 
 void ZelDialog::writeOtherApplicationSettings(const SettingsSnapshot &snapshot)
