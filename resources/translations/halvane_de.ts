@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Full color</source>
-        <translation>Farbe</translation>
+        <translation>Vollfarbe</translation>
     </message>
     <message>
         <source>Black &amp; white</source>
