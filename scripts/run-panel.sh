@@ -104,9 +104,11 @@ if [ -z "$display" ]; then
   display=:$number
   touch "$auth_file"
   xauth -q -f "$auth_file" add "$display" . "$(mcookie)"
-  Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp -auth "$auth_file" >/dev/null 2>&1 &
+  # In a session of its own, like the panel: Ctrl-C reaches only this script,
+  # which then stops the panel before its display.
+  setsid Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp -auth "$auth_file" >/dev/null 2>&1 &
   xvfb_pid=$!
-  cleanup_steps+=("kill $xvfb_pid")
+  cleanup_steps+=("kill $xvfb_pid 2>/dev/null")
   for _ in $(seq 1 50); do
     [ -e "/tmp/.X11-unix/X$number" ] && break
     sleep 0.1
@@ -132,16 +134,17 @@ for var in LC_ALL LC_MESSAGES LC_NUMERIC LANGUAGE; do
 done
 
 # In the background, so that a signal to this script reaches its trap at once
-# (bash waits for a foreground child before it runs a trap).
+# (bash waits for a foreground child before it runs a trap), and in a session
+# of its own, so that Ctrl-C reaches this script, which stops the panel.
 if [ "$as_root" = 1 ]; then
   chown -R "$run_user" "$auth_dir"
   home=$(getent passwd "$run_user" | cut -d: -f6)
-  runuser -u "$run_user" -- env -i "${env_vars[@]}" HOME="$home" USER="$run_user" \
+  setsid runuser -u "$run_user" -- env -i "${env_vars[@]}" HOME="$home" USER="$run_user" \
     LOGNAME="$run_user" PATH=/usr/local/bin:/usr/bin:/bin "$panel" >"$panel_log" 2>&1 &
   panel_pid=$!
   who="as the user $run_user (the panel does not run as root)"
 else
-  env "${env_vars[@]}" "$panel" >"$panel_log" 2>&1 &
+  setsid env "${env_vars[@]}" "$panel" >"$panel_log" 2>&1 &
   panel_pid=$!
   who="as $(id -un)"
 fi
