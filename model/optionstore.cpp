@@ -88,6 +88,11 @@ void OptionStore::addGroupConstraint(const QList<QPair<QString, QString>> &membe
     }
     if (found.size() != 3)
         return;
+    // A choice named twice would block itself, or be blocked by one mark,
+    // and unmarking the blocked member withdraws nothing: it would stay
+    // blocked for good.
+    if (found[0] == found[1] || found[0] == found[2] || found[1] == found[2])
+        return;
 
     const OptionChoice &p0 = found[0], &p1 = found[1], &p2 = found[2];
     const int a = p0.first->level(), b = p1.first->level(), c = p2.first->level();

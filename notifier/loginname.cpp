@@ -7,41 +7,20 @@
 
 namespace {
 
-bool isNameCharacter(QChar c)
+// True when [at, at + length) lies inside an occurrence of a word longer
+// than the stretch.
+bool insideLongerWord(const QString &notice, int at, int length, const QStringList &words)
 {
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('-');
-}
-
-// A dot joins two name parts ("ann.lee") but ends a sentence ("ann.").
-bool continuesBefore(const QString &text, int position)
-{
-    if (position <= 0)
-        return false;
-    const QChar c = text.at(position - 1);
-    if (isNameCharacter(c))
-        return true;
-    return c == QLatin1Char('.') && position >= 2 && isNameCharacter(text.at(position - 2));
-}
-
-bool continuesAfter(const QString &text, int end)
-{
-    if (end >= text.size())
-        return false;
-    const QChar c = text.at(end);
-    if (isNameCharacter(c))
-        return true;
-    return c == QLatin1Char('.') && end + 1 < text.size() && isNameCharacter(text.at(end + 1));
-}
-
-// Position of the next standalone occurrence at or after from, or -1.
-int nextStandalone(const QString &notice, const QString &loginName, int from)
-{
-    for (int at = notice.indexOf(loginName, from, Qt::CaseSensitive); at >= 0;
-         at = notice.indexOf(loginName, at + 1, Qt::CaseSensitive)) {
-        if (!continuesBefore(notice, at) && !continuesAfter(notice, at + loginName.size()))
-            return at;
+    for (const QString &word : words) {
+        if (word.size() <= length)
+            continue;
+        for (int found = notice.indexOf(word, 0, Qt::CaseInsensitive); found >= 0;
+             found = notice.indexOf(word, found + 1, Qt::CaseInsensitive)) {
+            if (found <= at && at + length <= found + word.size())
+                return true;
+        }
     }
-    return -1;
+    return false;
 }
 
 } // namespace
@@ -58,16 +37,18 @@ QString LoginName::current()
 
 bool LoginName::isNamedIn(const QString &notice, const QString &loginName)
 {
-    return !loginName.isEmpty() && nextStandalone(notice, loginName, 0) >= 0;
+    return !loginName.isEmpty() && notice.contains(loginName, Qt::CaseSensitive);
 }
 
-QString LoginName::blankedOut(const QString &notice, const QString &loginName)
+QString LoginName::blankedOut(const QString &notice, const QString &loginName, const QStringList &words)
 {
     if (loginName.isEmpty())
         return notice;
     QString text = notice;
-    for (int at = nextStandalone(text, loginName, 0); at >= 0;
-         at = nextStandalone(text, loginName, at + loginName.size()))
-        text.replace(at, loginName.size(), QString(loginName.size(), QLatin1Char(' ')));
+    for (int at = notice.indexOf(loginName, 0, Qt::CaseSensitive); at >= 0;
+         at = notice.indexOf(loginName, at + 1, Qt::CaseSensitive)) {
+        if (!insideLongerWord(notice, at, loginName.size(), words))
+            text.replace(at, loginName.size(), QString(loginName.size(), QLatin1Char(' ')));
+    }
     return text;
 }

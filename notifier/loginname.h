@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// Which notices are meant for the user running the notifier. A notice names
-// the user when it holds the login name as a name of its own: "ann" is not
-// named in "joanna" nor in "ann.lee", but is in "user ann." or "ann: Quota".
+// Which notices are meant for the user running the notifier. The sender's
+// notice format is not ours to know: a notice names the user when it holds
+// the login name anywhere, case as written ("ann" is named in "ann-job12"
+// and in "joanna", not in "Ann").
 class LoginName
 {
 public:
@@ -14,7 +16,11 @@ public:
 
     static bool isNamedIn(const QString &notice, const QString &loginName);
 
-    // The notice with every standalone occurrence of the name replaced by
-    // blanks, so that the name itself cannot select a reason.
-    static QString blankedOut(const QString &notice, const QString &loginName);
+    // The notice with the name's occurrences replaced by blanks, so that the
+    // name itself cannot select a reason ("colorado" is no colour
+    // restriction). An occurrence inside a longer one of words, in any case,
+    // stays: a short name must not take a reason's letters away ("ed" in
+    // "Credit").
+    static QString blankedOut(const QString &notice, const QString &loginName,
+                              const QStringList &words = QStringList());
 };

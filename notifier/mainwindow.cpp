@@ -8,6 +8,12 @@
 
 namespace {
 
+// Every word that selects a reason, as generateDisplayMessage looks for them.
+const QStringList reasonWords = {
+    QStringLiteral("Connection"), QStringLiteral("Login"), QStringLiteral("Printer"), QStringLiteral("Quota"),
+    QStringLiteral("Credit"), QStringLiteral("Duplex"), QStringLiteral("Color"), QStringLiteral("Thriftink"),
+};
+
 QString restrictionList(const QString &notice)
 {
     static const char *const restrictions[] = {
@@ -45,7 +51,7 @@ void MainWindow::displayMessage(QString message)
         return;
     // The user's own name must not pick a reason: a login such as "colorado"
     // would otherwise read as a colour restriction.
-    label->setText(generateDisplayMessage(LoginName::blankedOut(message, user)));
+    label->setText(generateDisplayMessage(LoginName::blankedOut(message, user, reasonWords)));
     show();
 }
 

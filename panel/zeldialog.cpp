@@ -32,6 +32,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
@@ -142,6 +143,14 @@ ZelDialog::ZelDialog(QWidget *parent)
         push->setAutoDefault(false);
         push->setDefault(false);
     }
+    // The dialog hands the default role back to a button of its own whenever
+    // a focused page button loses the focus (an inner dialog opening does
+    // that), and the button box gives it to OK when shown unless another
+    // button holds it: a hidden button holds it, so OK never looks like the
+    // default.
+    auto *defaultHolder = new QPushButton(this);
+    defaultHolder->hide();
+    defaultHolder->setDefault(true);
 
     aboutButton = new QPushButton(tr("About"), this);
     aboutButton->setFixedWidth(100);
@@ -243,7 +252,11 @@ void ZelDialog::showSettingsApplied()
     QMessageBox box;
     box.setWindowTitle(tr("Success"));
     box.setText(tr("Settings applied."));
-    box.setMinimumSize(100, 100);
+    // A message box fixes its own size from its layout when shown, over any
+    // minimum size set on it; an item across the whole layout holds it.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(100, 100, QSizePolicy::Minimum, QSizePolicy::Minimum), 0, 0,
+                      grid->rowCount(), grid->columnCount());
     box.exec();
 }
 
@@ -278,23 +291,24 @@ bool ZelDialog::writeTolpoptions()
     }
 
     const SettingsSnapshot *snapshot = optionCollector->collect();
-    if (!writeProfileFile(userDataDir + queueName + QStringLiteral(".cfg"), *snapshot, true)) {
-        showApplyError(tr("Error: The settings file could not be written."));
-        return false;
-    }
+    // An unwritable settings file keeps nothing else from the settings: the
+    // queue and the other programs still get them, and the user is told.
+    const bool fileWritten = writeProfileFile(userDataDir + queueName + QStringLiteral(".cfg"), *snapshot, true);
 
     QStringList keywords;
     bool ran = false;
     if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
         ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
+    if (ran)
+        writeOtherApplicationSettings(*snapshot);
+    if (!fileWritten)
+        showApplyError(tr("Error: The settings file could not be written."));
     if (!ran) {
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
-        return false;
     }
-    writeOtherApplicationSettings(*snapshot);
-    return true;
+    return fileWritten && ran;
 }
 
 void ZelDialog::writeOtherApplicationSettings(const SettingsSnapshot &snapshot)
@@ -506,13 +520,13 @@ void ZelDialog::profileChanged()
     }
 }
 
-void ZelDialog::showEvent(QShowEvent *event)
+void ZelDialog::keyPressEvent(QKeyEvent *event)
 {
-    // The button box makes OK the default when it is shown; Return must
-    // press none of the buttons.
-    for (QAbstractButton *button : buttonBox->buttons())
-        qobject_cast<QPushButton *>(button)->setDefault(false);
-    QDialog::showEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool ZelDialog::focusNextPrevChild(bool next)

@@ -90,7 +90,8 @@ protected:
     void showApplyError(const QString &text);
     // Told once at start when userDataDir is someone else's or open to all.
     void showUnsafeFolderNotice();
-    void showEvent(QShowEvent *event) override;
+    // Return and Enter press none of OK, Apply and Cancel.
+    void keyPressEvent(QKeyEvent *event) override;
     // Tab and Backtab move the focus nowhere in this dialog.
     bool focusNextPrevChild(bool next) override;
 };

@@ -21,20 +21,38 @@ if [ "$as_root" = 1 ]; then
 fi
 
 cd "$top"
-cmake -S . -B build >/dev/null
-cmake --build build -j"$(nproc)"
+# The build's output goes to a file, shown only when the build fails, so the
+# last lines on screen are about the panel.
+mkdir -p build
+build_log=$top/build/run-panel-build.log
+echo "Building the panel (log in $build_log)..."
+if ! { cmake -S . -B build && cmake --build build -j"$(nproc)"; } >"$build_log" 2>&1; then
+  tail -n 40 "$build_log" >&2
+  echo "The build failed; the whole log is in $build_log." >&2
+  exit 1
+fi
 [ "$as_root" = 1 ] && chmod -R a+rX build
 panel=$top/build/panel/halvane
+panel_log=$top/build/run-panel.log
 
+# Everything started here is stopped on the way out, however the script ends:
+# the panel closed, Ctrl-C, SIGTERM, or a step that failed.
 cleanup_steps=()
+panel_pid=
 cleanup() {
   local i
+  trap - INT TERM
+  if [ -n "$panel_pid" ] && kill -0 "$panel_pid" 2>/dev/null; then
+    kill -TERM "$panel_pid" 2>/dev/null || true
+    wait "$panel_pid" 2>/dev/null || true
+  fi
   for ((i = ${#cleanup_steps[@]} - 1; i >= 0; i--)); do
     eval "${cleanup_steps[$i]}" || true
   done
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # True when a queue of the CUPS the panel would talk to is one of the maker's:
 # its PPD names the maker, one of its filters and "MFG:ZENT".
@@ -108,39 +126,58 @@ if [ -z "$display" ]; then
   display=:$number
   touch "$auth_file"
   xauth -q -f "$auth_file" add "$display" . "$(mcookie)"
-  Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp -auth "$auth_file" >/dev/null 2>&1 &
+  # In a session of its own, like the panel: Ctrl-C reaches only this script,
+  # which then stops the panel before its display.
+  setsid Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp -auth "$auth_file" >/dev/null 2>&1 &
   xvfb_pid=$!
-  cleanup_steps+=("kill $xvfb_pid")
+  cleanup_steps+=("kill $xvfb_pid 2>/dev/null")
   for _ in $(seq 1 50); do
     [ -e "/tmp/.X11-unix/X$number" ] && break
     sleep 0.1
   done
-  echo "No display (DISPLAY is not set): the panel runs on a virtual display $display, unseen."
-  echo "  Look at it with: XAUTHORITY=$auth_file DISPLAY=$display import -window root shot.png"
-  echo "  (or set DISPLAY to your desktop's display and run this again)."
+  where="on a virtual display $display (Xvfb; DISPLAY is not set), unseen"
+  how="Look at it with: XAUTHORITY=$auth_file DISPLAY=$display import -window root shot.png (package imagemagick)"
 else
   source_auth=${XAUTHORITY:-$HOME/.Xauthority}
   if [ -r "$source_auth" ]; then
     xauth -q -f "$source_auth" extract - "$display" | xauth -q -f "$auth_file" merge - || true
   fi
   [ -e "$auth_file" ] || touch "$auth_file"
+  where="on your display $display"
+  how="Look at it on that display."
 fi
 chmod 0700 "$auth_dir"
 chmod 0600 "$auth_file"
 
 env_vars=(DISPLAY="$display" XAUTHORITY="$auth_file" LANG="${LANG:-C.UTF-8}")
 [ -n "$cups_server" ] && env_vars+=(CUPS_SERVER="$cups_server")
-[ -n "${LC_ALL:-}" ] && env_vars+=(LC_ALL="$LC_ALL")
+for var in LC_ALL LC_MESSAGES LC_NUMERIC LANGUAGE; do
+  [ -n "${!var:-}" ] && env_vars+=("$var=${!var}")
+done
 
-echo "Starting the panel; close it to end."
-status=0
+# In the background, so that a signal to this script reaches its trap at once
+# (bash waits for a foreground child before it runs a trap), and in a session
+# of its own, so that Ctrl-C reaches this script, which stops the panel.
 if [ "$as_root" = 1 ]; then
   chown -R "$run_user" "$auth_dir"
   home=$(getent passwd "$run_user" | cut -d: -f6)
-  echo "(as the user $run_user: the panel does not run as root)"
-  runuser -u "$run_user" -- env -i "${env_vars[@]}" HOME="$home" USER="$run_user" \
-    LOGNAME="$run_user" PATH=/usr/local/bin:/usr/bin:/bin "$panel" || status=$?
+  setsid runuser -u "$run_user" -- env -i "${env_vars[@]}" HOME="$home" USER="$run_user" \
+    LOGNAME="$run_user" PATH=/usr/local/bin:/usr/bin:/bin "$panel" >"$panel_log" 2>&1 &
+  panel_pid=$!
+  who="as the user $run_user (the panel does not run as root)"
 else
-  env "${env_vars[@]}" "$panel" || status=$?
+  setsid env "${env_vars[@]}" "$panel" >"$panel_log" 2>&1 &
+  panel_pid=$!
+  who="as $(id -un)"
+fi
+echo "The panel runs $who, $where${cups_server:+, with CUPS at $cups_server}."
+echo "Its messages go to $panel_log. Close it, or press Ctrl-C, to end."
+echo "$how"
+status=0
+wait "$panel_pid" || status=$?
+panel_pid=
+if [ "$status" != 0 ]; then
+  tail -n 20 "$panel_log" >&2
+  echo "The panel ended with status $status." >&2
 fi
 exit "$status"

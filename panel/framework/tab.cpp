@@ -1,5 +1,6 @@
 #include "tab.h"
 
+#include "errormark.h"
 #include "optionstore.h"
 #include "settingsfile.h"
 
@@ -10,9 +11,6 @@
 #include <QStandardItemModel>
 
 namespace {
-// The caption's error mark, and the form every removal looks for.
-const QString errorMark = QStringLiteral(" <img src=':/icons/error'> ");
-const QString errorImage = QStringLiteral("<img src=':/icons/error'> ");
 const QString errorIconPath = QStringLiteral(":/icons/error");
 const QString trueName = QStringLiteral("True");
 const QString falseName = QStringLiteral("False");
@@ -25,21 +23,6 @@ QString sliderText(int value, const QString &keyword)
     if (value == 0)
         return QStringLiteral("0");
     return QString::number(value) + QLatin1String(".0");
-}
-
-void appendErrorMark(QLabel *label, const QString &removed)
-{
-    QString text = label->text();
-    text.remove(removed);
-    label->setTextFormat(Qt::RichText);
-    label->setText(text + errorMark);
-}
-
-void removeFromText(QLabel *label, const QString &removed)
-{
-    QString text = label->text();
-    text.remove(removed);
-    label->setText(text);
 }
 }
 
@@ -718,8 +701,11 @@ bool Tab::enableOptionsForButtonGroup(ZelButtonGroup *button_group, kOption *opt
     const QStringList names = button_group->buttonNames();
     for (int position = 0; position < names.size(); ++position) {
         const kChoice *choice = option->choiceByText(names.at(position));
-        if (!choice)
+        if (!choice) {
+            // A click on it would mark no choice: Apply would drop it unsaid.
+            button_group->enableButton(position, false);
             continue;
+        }
         const bool blocked = choice->isConstrained();
         button_group->enableButton(position, !blocked);
         if (!blocked && firstFree < 0)
@@ -763,12 +749,12 @@ void Tab::setErrorMark(QObject *widget, const QString &toolTip, bool on)
 {
     if (auto *label = qobject_cast<QLabel *>(widget)) {
         if (on) {
-            appendErrorMark(label, errorMark);
+            ErrorMark::append(label);
             label->setToolTip(toolTip);
             label->setStyleSheet(QStringLiteral(
                 "QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }"));
         } else {
-            removeFromText(label, errorMark);
+            ErrorMark::remove(label);
             label->setToolTip(QString());
         }
     } else if (auto *group = qobject_cast<ZelButtonGroup *>(widget)) {
@@ -785,7 +771,7 @@ void Tab::markConflict(const QString &keyword)
     QWidget *editor = optionWidgets.value(keyword, nullptr);
     if (auto *label = qobject_cast<QLabel *>(caption)) {
         conflict = true;
-        appendErrorMark(label, errorMark);
+        ErrorMark::append(label);
     } else if (qobject_cast<QCheckBox *>(editor) && keyword != QLatin1String("Cadj")) {
         conflict = true;
         static_cast<QCheckBox *>(editor)->setIcon(QIcon(errorIconPath));
@@ -804,9 +790,7 @@ void Tab::clearConflictMarks()
             removeErrorMark(label);
         } else if (auto *checkBox = qobject_cast<QCheckBox *>(caption)) {
             checkBox->setIcon(QIcon());
-            QString text = checkBox->text();
-            text.remove(errorImage);
-            checkBox->setText(text);
+            checkBox->setText(ErrorMark::removedFrom(checkBox->text()));
         } else if (auto *group = qobject_cast<ZelButtonGroup *>(caption)) {
             group->setErrorIcon(false);
         }
@@ -826,10 +810,7 @@ bool Tab::storeHasBoundOption() const
 
 void Tab::removeErrorMark(QLabel *label)
 {
-    QString text = label->text();
-    text.remove(errorMark);
-    text.remove(errorImage);
-    label->setText(text);
+    ErrorMark::remove(label);
 }
 
 void Tab::markCustomConstraints()
@@ -837,7 +818,7 @@ void Tab::markCustomConstraints()
     for (QWidget *widget : qAsConst(*customConstraintWidgets)) {
         conflict = true;
         if (auto *label = qobject_cast<QLabel *>(widget))
-            appendErrorMark(label, errorImage);
+            ErrorMark::append(label);
         else if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
             checkBox->setIcon(QIcon(errorIconPath));
         else if (auto *group = qobject_cast<ZelButtonGroup *>(widget))

@@ -1,5 +1,7 @@
 #include "zelbuttongroup.h"
 
+#include "errormark.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
@@ -7,8 +9,6 @@
 #include <QVariant>
 
 namespace {
-const QString errorImage = QStringLiteral("<img src=':/icons/error'> ");
-const QString errorMark = QStringLiteral(" <img src=':/icons/error'> ");
 const char *const iconPathProperty = "zelIconPath";
 }
 
@@ -164,19 +164,9 @@ void ZelButtonGroup::setCaptionEnabled(bool enabled)
     m_captionLabel->setPalette(palette);
 }
 
-void ZelButtonGroup::removeErrorImage()
-{
-    QString text = m_captionLabel->text();
-    text.remove(errorImage);
-    m_captionLabel->setText(text);
-}
-
 void ZelButtonGroup::setError(const QString &message)
 {
-    QString text = m_captionLabel->text();
-    text.remove(errorMark);
-    m_captionLabel->setTextFormat(Qt::RichText);
-    m_captionLabel->setText(text + errorMark);
+    ErrorMark::append(m_captionLabel);
     m_captionLabel->setToolTip(message);
     m_captionLabel->setStyleSheet(QStringLiteral(
         "QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }"));
@@ -184,17 +174,16 @@ void ZelButtonGroup::setError(const QString &message)
 
 void ZelButtonGroup::clearError()
 {
-    removeErrorImage();
+    ErrorMark::remove(m_captionLabel);
     m_captionLabel->setToolTip(QString());
 }
 
 void ZelButtonGroup::setErrorIcon(bool on)
 {
-    removeErrorImage();
-    if (on) {
-        m_captionLabel->setTextFormat(Qt::RichText);
-        m_captionLabel->setText(m_captionLabel->text() + errorMark);
-    }
+    if (on)
+        ErrorMark::append(m_captionLabel);
+    else
+        ErrorMark::remove(m_captionLabel);
 }
 
 void ZelButtonGroup::constructLabel()

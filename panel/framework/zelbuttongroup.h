@@ -59,7 +59,6 @@ signals:
 
 private:
     void showIcon(int position, const QString &path);
-    void removeErrorImage();
 
     QGridLayout *m_layout;
     QButtonGroup *m_group;

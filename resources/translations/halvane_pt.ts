@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Desligado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>Ligado</translation>
+        <translation>Ativado</translation>
     </message>
     <message>
         <source>Gloss mode</source>
@@ -804,11 +804,11 @@
     <name>QObject</name>
     <message>
         <source>Off</source>
-        <translation>Desligado</translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>Ligado</translation>
+        <translation>Ativado</translation>
     </message>
     <message>
         <source>Idle</source>

@@ -1,7 +1,10 @@
 // Times the constraint pass that follows one option change, with every page
 // of the main dialog bound to a store imported from the large synthetic PPD,
-// and beside it libcups's ppdConflicts on the same PPD with the same marks.
-// Run by hand as an ordinary user (the panel refuses root):
+// and beside it libcups's ppdConflicts on the same PPD with the same marks;
+// then a printer switch to a queue with that PPD, from selecting its row to
+// the end of the constraint pass, and the same steps one by one.
+// Run by hand as an ordinary user (the panel refuses root), against a
+// private CUPS (the switch adds a queue there and removes it again):
 //   build/tests/bench/bench_pass [rounds]
 // The pass ends with the printer check against the CUPS that CUPS_SERVER
 // names, as in the panel.
@@ -11,6 +14,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryFile>
 #include <QTextStream>
 
@@ -22,6 +27,9 @@
 #include "koption.h"
 #include "optionstore.h"
 #include "ppdimport.h"
+#include "printertab.h"
+#include "processrunner.h"
+#include "retiredstore.h"
 #include "sessionstate.h"
 #include "syntheticppd.h"
 #include "tab.h"
@@ -76,6 +84,125 @@ void copyMarks(ppd_file_t *ppd)
         ppdMarkOption(ppd, option->keyword().toUtf8().constData(),
                       option->markedChoice()->name().toUtf8().constData());
     }
+}
+
+QString lpadmin()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("lpadmin"),
+                                          {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin")});
+}
+
+QString milliseconds(qint64 totalNs, int rounds)
+{
+    return QString::number(totalNs / 1e6 / rounds, 'f', 2) + QStringLiteral(" ms");
+}
+
+// A queue with the synthetic PPD, selected in the printer table as a user
+// does, after another queue; then the switch's steps replayed one by one on
+// the same dialog: fetching the PPD from CUPS, the import, the pages'
+// reload, the constraint pass (with its printer check).
+int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
+{
+    const QString queue = QStringLiteral("Bench_Synthetic");
+    QTemporaryFile file;
+    if (!writeSyntheticPpd(file)) {
+        out << "cannot write the synthetic PPD\n";
+        return 1;
+    }
+    const ProcessResult added = ProcessRunner::run(
+        lpadmin(), {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                    QStringLiteral("file:/dev/null"), QStringLiteral("-P"), file.fileName()});
+    if (!added.succeeded()) {
+        out << "lpadmin could not add the queue " << queue << " to " << cupsServer()
+            << " (start a private CUPS and point CUPS_SERVER at it): " << added.standardError << "\n";
+        return 1;
+    }
+
+    int status = 0;
+    {
+        ZelDialog dialog;
+        auto *table = dialog.printerTab->findChild<QTableWidget *>();
+        int benchRow = -1, otherRow = -1;
+        for (int row = 0; table && row < table->rowCount(); ++row) {
+            const QString name = table->item(row, 0)->text();
+            // A settings file for each, so the switch runs no lpoptions.
+            QFile(dir + name + QStringLiteral(".cfg")).open(QIODevice::WriteOnly);
+            if (name == queue)
+                benchRow = row;
+            else if (otherRow < 0)
+                otherRow = row;
+        }
+        if (benchRow < 0 || otherRow < 0) {
+            out << "the printer table lists no " << (benchRow < 0 ? queue : QStringLiteral("second queue")) << "\n";
+            status = 1;
+        }
+        qint64 switchNs = 0, worstNs = 0, fetchNs = 0, importNs = 0, reloadNs = 0, retranslateNs = 0, passNs = 0;
+        for (int round = 0; status == 0 && round < rounds; ++round) {
+            table->setCurrentCell(otherRow, 0);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+            QElapsedTimer timer;
+            timer.start();
+            table->setCurrentCell(benchRow, 0);
+            const qint64 whole = timer.nsecsElapsed();
+            switchNs += whole;
+            worstNs = qMax(worstNs, whole);
+
+            timer.restart();
+            cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+            const QByteArray copy = cupsGetPPD(queue.toUtf8().constData());
+            ppd_file_t *ppd = copy.isEmpty() ? nullptr : ppdOpenFile(copy.constData());
+            fetchNs += timer.nsecsElapsed();
+            if (!ppd) {
+                out << "cannot fetch the PPD of " << queue << "\n";
+                status = 1;
+            } else {
+                timer.restart();
+                auto *store = new OptionStore;
+                importPpd(ppd, store);
+                store->setPrinterName(queue);
+                importNs += timer.nsecsElapsed();
+                ppdClose(ppd);
+                RetiredStore::release(currentOptionStore);
+                currentOptionStore = store;
+
+                timer.restart();
+                for (Tab *page : qAsConst(dialog.tabs))
+                    page->retranslateUi();
+                retranslateNs += timer.nsecsElapsed();
+                for (Tab *page : qAsConst(dialog.tabs))
+                    dialog.updateTabEnabled(page);
+                dialog.changingPrinter = true;
+                dialog.profileChanged();
+                dialog.changingPrinter = false;
+                reloadNs += timer.nsecsElapsed();
+
+                timer.restart();
+                dialog.setConstraints();
+                passNs += timer.nsecsElapsed();
+            }
+            if (!copy.isEmpty())
+                QFile::remove(QFile::decodeName(copy));
+            if (dest)
+                cupsFreeDests(1, dest);
+        }
+        if (status == 0) {
+            out << "printer switch to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of "
+                << rounds << ": " << milliseconds(switchNs, rounds) << " from selecting the row to the end of the "
+                << "constraint pass (worst " << milliseconds(worstNs, 1) << ")\n";
+            out << "  the same steps one by one: fetching the PPD " << milliseconds(fetchNs, rounds) << ", import "
+                << milliseconds(importNs, rounds) << ", pages' reload " << milliseconds(reloadNs, rounds)
+                << ", constraint pass " << milliseconds(passNs, rounds) << " (sum "
+                << milliseconds(fetchNs + importNs + reloadNs + passNs, rounds) << ")\n";
+            // The printer page's retranslation refreshes its Status column.
+            out << "  of the reload, the pages' retranslation (one lpstat for each of the " << table->rowCount()
+                << " listed queues) " << milliseconds(retranslateNs, rounds) << "\n";
+        }
+        dialog.unselectPrinters();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ProcessRunner::run(lpadmin(), {QStringLiteral("-x"), queue});
+    return status;
 }
 
 } // namespace
@@ -176,6 +303,8 @@ int main(int argc, char **argv)
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ppdClose(ppd);
+    if (status == 0)
+        status = benchPrinterSwitch(dir, qMax(1, rounds / 5), out);
     QDir(dir).removeRecursively();
     return status;
 }

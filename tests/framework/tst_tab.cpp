@@ -736,6 +736,44 @@ private slots:
         QVERIFY(!m_page->duplex->isEnabled());
     }
 
+    // A button whose name is the text of no choice of its option would mark
+    // nothing when clicked, and Apply would drop the user's choice: it is
+    // disabled, the others are not.
+    void buttonMatchingNoChoiceIsDisabled_data()
+    {
+        QTest::addColumn<QStringList>("texts"); // of None, DuplexNoTumble, DuplexTumble
+        QTest::addColumn<QList<bool>>("enabled");
+        QTest::newRow("texts agree") << QStringList{"Off", "Long edge", "Short edge"} << QList<bool>{true, true, true};
+        QTest::newRow("one differs in case") << QStringList{"Off", "Long Edge", "Short edge"}
+                                             << QList<bool>{true, false, true};
+        QTest::newRow("all in another language") << QStringList{"Aus", "Lange Kante", "Kurze Kante"}
+                                                 << QList<bool>{false, false, false};
+    }
+    void buttonMatchingNoChoiceIsDisabled()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QList<bool>, enabled);
+        addOption(m_store.get(), "Duplex", "Two-sided",
+                  {{"None", texts.at(0)}, {"DuplexNoTumble", texts.at(1)}, {"DuplexTumble", texts.at(2)}}, "None");
+        m_page->reload();
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+        for (int round = 0; round < 2; ++round) { // the next pass keeps it so
+            m_page->enableOptions();
+            for (int position = 0; position < 3; ++position)
+                QCOMPARE(m_page->duplex->button(position)->isEnabled(), enabled.at(position));
+        }
+        // A click on a disabled button marks nothing and runs no pass.
+        for (int position = 1; position < 3; ++position) {
+            if (enabled.at(position))
+                continue;
+            m_page->log.clear();
+            QTest::mouseClick(m_page->duplex->button(position), Qt::LeftButton);
+            QVERIFY(m_page->log.isEmpty());
+            QCOMPARE(marked("Duplex"), QString("None"));
+        }
+    }
+
     void userClickOnGroupMarks()
     {
         m_page->reload();

@@ -120,22 +120,32 @@ private slots:
         ZelButtonGroup *group = collateGroup();
         group->select("On");
         const QString img = "<img src=':/icons/error'>";
+        const QString shown = captionText(group);
         group->setError("first");
         group->setError("second");
         QCOMPARE(captionText(group).count(img), 1);
         QCOMPARE(group->captionLabel()->toolTip(), QString("second"));
         QCOMPARE(group->captionLabel()->textFormat(), Qt::RichText);
 
+        // Taken off, the caption is back exactly, with no blank left behind,
+        // however often it was marked and cleared.
         group->clearError();
-        QVERIFY(!captionText(group).contains(img));
+        QCOMPARE(captionText(group), shown);
         QCOMPARE(group->captionLabel()->toolTip(), QString());
 
-        group->setErrorIcon(true);
+        for (int pass = 0; pass < 3; ++pass) {
+            group->setErrorIcon(true);
+            group->setErrorIcon(true);
+            QCOMPARE(captionText(group), shown + " " + img + " ");
+            QCOMPARE(group->captionLabel()->toolTip(), QString());
+            group->setErrorIcon(false);
+            QCOMPARE(captionText(group), shown);
+        }
+        group->setError("message");
         group->setErrorIcon(true);
         QCOMPARE(captionText(group).count(img), 1);
-        QCOMPARE(group->captionLabel()->toolTip(), QString());
         group->setErrorIcon(false);
-        QVERIFY(!captionText(group).contains(img));
+        QCOMPARE(captionText(group), shown);
 
         // Rebuilding the caption line drops the image but keeps the tool tip.
         group->setError("kept");

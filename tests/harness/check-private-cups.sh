@@ -2,6 +2,8 @@
 # Checks of the private cupsd script, run by CTest.
 #   check-private-cups.sh client     talk to the running one (CUPS_SERVER set)
 #   check-private-cups.sh lifecycle  start, restart and stop one of our own
+#   check-private-cups.sh locale     start under a German locale; a failed
+#                                    start stops what it started
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 failures=0
@@ -65,8 +67,33 @@ case "${1:-}" in
     fi
     [ "$(cat "$work/foreign/file" 2>/dev/null)" = keep ] || fail "a foreign folder was changed"
     ;;
+  locale)
+    work=$(mktemp -d)
+    trap 'for d in "$work"/*; do bash "$here/private-cups.sh" stop "$d" >/dev/null 2>&1; done; rm -rf "$work"' EXIT
+    german=(LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LC_MESSAGES=de_DE.UTF-8 LANGUAGE=de)
+    server=$(env "${german[@]}" bash "$here/private-cups.sh" start "$work/de" 'Only=cups-color.ppd') \
+      || fail "start under a German locale failed"
+    if [ -n "$server" ]; then
+      # Only where lpstat answers in German does this show anything.
+      env "${german[@]}" CUPS_SERVER="$server" lpstat -r 2>&1 | grep -q "is running" \
+        && fail "lpstat answers in English under de_DE.UTF-8 here; the check shows nothing"
+      CUPS_SERVER=$server lpstat -p Only >/dev/null 2>&1 || fail "queue Only missing after a German start"
+    fi
+    bash "$here/private-cups.sh" stop "$work/de" || fail "stop failed"
+
+    # A queue whose PPD is missing fails the start after cupsd runs.
+    if bash "$here/private-cups.sh" start "$work/bad" 'Only=cups-color.ppd' 'Bad=no-such.ppd' >/dev/null 2>&1; then
+      fail "a start with a missing PPD succeeded"
+    fi
+    for cmdline in /proc/[0-9]*/cmdline; do
+      if { tr '\0' ' ' <"$cmdline"; } 2>/dev/null | grep -qF -- "$work/bad/cupsd.conf"; then
+        fail "the failed start left its cupsd running (${cmdline%/cmdline})"
+      fi
+    done
+    [ -e "$work/bad/env" ] && fail "the failed start left an env file"
+    ;;
   *)
-    echo "usage: check-private-cups.sh client|lifecycle" >&2
+    echo "usage: check-private-cups.sh client|lifecycle|locale" >&2
     exit 2
     ;;
 esac

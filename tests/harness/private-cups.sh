@@ -168,7 +168,9 @@ wait_until_answering() {
       tail -n 20 "$dir/log/error_log" "$dir/log/cupsd.out" >&2 2>/dev/null || true
       die "cupsd exited during start-up (logs in $dir/log)"
     fi
-    if CUPS_SERVER=$server lpstat -r 2>/dev/null | grep -q "is running"; then
+    # lpstat's words follow the locale, LC_MESSAGES before LC_ALL: read
+    # them in the C locale whatever the caller's is.
+    if CUPS_SERVER=$server LC_ALL=C LC_MESSAGES=C LANG=C LANGUAGE= lpstat -r 2>/dev/null | grep -q "is running"; then
       return 0
     fi
     sleep 0.2
@@ -237,6 +239,8 @@ start_cups() {
     </dev/null >"$dir/log/cupsd.out" 2>&1 &
   pid=$!
   echo "$pid" >"$dir/cupsd.pid"
+  # A start that fails from here on stops the cupsd it started.
+  trap "stop_cups $(printf '%q' "$dir")" EXIT
   wait_until_answering "$dir" "$server" "$pid"
 
   local names=()
@@ -254,6 +258,7 @@ start_cups() {
   } >"$dir/env.tmp"
   chmod 0644 "$dir/env.tmp" "$dir/cupsd.pid"
   mv "$dir/env.tmp" "$dir/env"
+  trap - EXIT
   echo "$server"
 }
 

@@ -188,6 +188,12 @@ private slots:
         QTest::newRow("four") << Members{{"A", "x"}, {"B", "x"}, {"C", "x"}, {"D", "x"}};
         QTest::newRow("unknown choice") << Members{{"A", "x"}, {"B", "z"}, {"C", "x"}};
         QTest::newRow("unknown keyword") << Members{{"A", "x"}, {"E", "x"}, {"C", "x"}};
+        // A choice named twice would block itself, or block its partner on
+        // a single mark, and nothing would ever withdraw that.
+        QTest::newRow("one choice first and last") << Members{{"C", "x"}, {"A", "x"}, {"C", "x"}};
+        QTest::newRow("one choice last twice") << Members{{"A", "x"}, {"C", "x"}, {"C", "x"}};
+        QTest::newRow("one choice first twice") << Members{{"A", "x"}, {"A", "x"}, {"C", "x"}};
+        QTest::newRow("one choice three times") << Members{{"B", "x"}, {"B", "x"}, {"B", "x"}};
     }
     void threeWayMalformedAddsNothing()
     {
@@ -200,6 +206,33 @@ private slots:
             QVERIFY(!blocked(store.data(), k));
             QVERIFY(store->option(k)->choiceByName("x")->conflicts().isEmpty());
         }
+    }
+
+    // Marking a member of such a rule must not leave a block that outlasts
+    // every mark.
+    void threeWayNamingOneChoiceTwiceNeverBlocks_data()
+    {
+        QTest::addColumn<QList<int>>("levels");
+        QTest::addColumn<Members>("members");
+        QTest::newRow("self, all equal") << QList<int>{5, 5, 5} << Members{{"A", "x"}, {"B", "x"}, {"A", "x"}};
+        QTest::newRow("self, stronger partner") << QList<int>{5, 1, 5} << Members{{"B", "x"}, {"A", "x"}, {"A", "x"}};
+        QTest::newRow("self alone") << QList<int>{5, 5, 5} << Members{{"A", "x"}, {"A", "x"}, {"A", "x"}};
+    }
+    void threeWayNamingOneChoiceTwiceNeverBlocks()
+    {
+        QFETCH(QList<int>, levels);
+        QFETCH(Members, members);
+        QScopedPointer<OptionStore> store(makeStore(levels));
+        store->addGroupConstraint(members);
+        store->selectChoice("A", "x");
+        QVERIFY(!blocked(store.data(), "A"));
+        store->selectChoice("B", "x");
+        store->selectChoice("A", "x");
+        QVERIFY(!blocked(store.data(), "A"));
+        store->clearAllMarks();
+        store->selectChoice("A", "x");
+        QVERIFY(!blocked(store.data(), "A"));
+        QVERIFY(!blocked(store.data(), "B"));
     }
 
     void duplicateThreeWayRuleBlocksOnce()

@@ -144,12 +144,16 @@ void tst_noticetext::userFilter_data()
     QTest::newRow("name at a sentence end") << "ann" << "Printer refused for ann." << true << permission;
     QTest::newRow("name in a mail address") << "ann" << "ann@example.org Credit" << true << credit;
     QTest::newRow("name after someone else's") << "ann" << "joanna, ann: Quota" << true << quota;
-    QTest::newRow("inside a longer name") << "ann" << "joanna: Quota" << false << QString();
-    QTest::newRow("first part of a dotted name") << "ann" << "ann.lee: Quota" << false << QString();
-    QTest::newRow("last part of a dotted name") << "ann" << "lee.ann: Quota" << false << QString();
-    QTest::newRow("with an underscore") << "ann" << "ann_x: Quota" << false << QString();
-    QTest::newRow("with a dash") << "ann" << "x-ann: Quota" << false << QString();
+    // The sender's format is not known: the name counts wherever it stands.
+    QTest::newRow("inside a longer name") << "ann" << "joanna: Quota" << true << quota;
+    QTest::newRow("first part of a dotted name") << "ann" << "ann.lee: Quota" << true << quota;
+    QTest::newRow("last part of a dotted name") << "ann" << "lee.ann: Quota" << true << quota;
+    QTest::newRow("with an underscore") << "ann" << "ann_7: Quota" << true << quota;
+    QTest::newRow("with a dash before") << "ann" << "x-ann: Quota" << true << quota;
+    QTest::newRow("job number joined by a dash") << "ann" << "ann-job12 Duplex" << true
+                                                 << restrictions({QStringLiteral("Duplex")});
     QTest::newRow("other case") << "ann" << "Ann: Quota" << false << QString();
+    QTest::newRow("name in capitals") << "ann" << "ANN-job12: Quota" << false << QString();
     QTest::newRow("empty notice") << "ann" << "" << false << QString();
     QTest::newRow("dotted login name") << "ann.lee" << "ann.lee: Quota" << true << quota;
     QTest::newRow("no keyword still shows") << "ann" << "ann: job held" << true << QString();
@@ -158,6 +162,13 @@ void tst_noticetext::userFilter_data()
         << "colorado" << "colorado: Duplex" << true << restrictions({QStringLiteral("Duplex")});
     QTest::newRow("name holds a reason word") << "credito" << "credito: Color" << true
                                               << restrictions({QStringLiteral("Color")});
+    QTest::newRow("name is a reason word") << "color" << "color: Duplex" << true
+                                           << restrictions({QStringLiteral("Duplex")});
+    // A short name inside a reason word leaves the word whole.
+    QTest::newRow("reason word holds the name") << "ed" << "ed: No Credit" << true << credit;
+    QTest::newRow("reason word holds the name, name only there") << "in" << "Printer" << true << permission;
+    QTest::newRow("reason word holds the name, and the name stands alone")
+        << "or" << "or-7: Color" << true << restrictions({QStringLiteral("Color")});
     QTest::newRow("USER unset: the account's own notice")
         << "<unset>" << "%account%: Quota" << true << quota;
     QTest::newRow("USER unset: someone else's notice")

@@ -252,20 +252,38 @@ private slots:
         }
     }
 
-    void settingsFileThatCannotBeWrittenStopsTheApply()
+    // A settings file that cannot be written: lpoptions and the other
+    // programs still get the settings, and its error box takes the place of
+    // "Settings applied.".
+    void settingsFileThatCannotBeWritten_data()
     {
+        QTest::addColumn<QByteArray>("then");
+        QTest::addColumn<QStringList>("boxes");
+        const QString fileError = QStringLiteral("Error|Error: The settings file could not be written.");
+        QTest::newRow("lpoptions succeeds") << QByteArray("exit 0\n") << QStringList{fileError};
+        QTest::newRow("lpoptions fails too") << QByteArray("exit 1\n") << QStringList{fileError, lpoptionsFailed};
+    }
+
+    void settingsFileThatCannotBeWritten()
+    {
+        QFETCH(QByteArray, then);
+        QFETCH(QStringList, boxes);
         useFreshUser();
         ZelDialog dialog;
         const QString queue = QStringLiteral("Quorvan_Office");
         selectQueue(dialog, queue);
         // Even root cannot write a file where a folder is.
         QVERIFY(QDir().mkpath(cfgPath(queue)));
-        putLpoptionsStandIn("exit 0\n");
+        putLpoptionsStandIn(then);
         BoxRecorder recorder;
         dialog.slotButtonApply();
-        QCOMPARE(recorder.boxes, QStringList{"Error|Error: The settings file could not be written."});
-        QCOMPARE(lpoptionsWords(), QStringList{"<missing>"});
-        QVERIFY(QFileInfo::exists(otherProgramFile()));
+        QCOMPARE(recorder.boxes, boxes);
+        const QStringList words = lpoptionsWords();
+        QCOMPARE(words.mid(0, 2), QStringList({"-p", queue}));
+        QVERIFY2(words.contains(QStringLiteral("PageSize=A4")), qPrintable(words.join(' ')));
+        // The other programs follow only a queue that took the settings.
+        QCOMPARE(QFileInfo::exists(otherProgramFile()), boxes.contains(lpoptionsFailed));
+        QVERIFY(QFileInfo(cfgPath(queue)).isDir());
     }
 
     void vanishedQueueWritesNothing()

@@ -1,6 +1,10 @@
 // The main dialog as it starts: first-run question, the nine pages of which
 // only the printer page is usable without a printer, the buttons, and its
 // reactions to a printer change and to queues that vanish.
+#include "boxrecorder.h"
+#include "comboboxex.h"
+#include "generaltab.h"
+#include "koption.h"
 #include "modalhelper.h"
 #include "optionstore.h"
 #include "printertab.h"
@@ -8,6 +12,7 @@
 #include "sessionstate.h"
 #include "tab.h"
 #include "userlogintab.h"
+#include "zelbuttongroup.h"
 #include "zeldialog.h"
 #include "zeltabwidget.h"
 
@@ -210,6 +215,83 @@ private slots:
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.closeAfterApply); // Apply did not run either
+    }
+
+    // Qt gives the default-button role back to the dialog's first default
+    // button whenever a focused button loses the focus, as it does while an
+    // inner dialog is open: Return must still press none of OK, Apply and
+    // Cancel, and none of them may look like the default.
+    void returnPressesNothingAfterAnInnerDialog()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        auto *store = new OptionStore;
+        store->setPrinterName(QStringLiteral("Queue1"));
+        auto *duplex = new kOption(QStringLiteral("Duplex"), QStringLiteral("Two-sided"));
+        duplex->addChoice(QStringLiteral("None"), QStringLiteral("Off"));
+        duplex->addChoice(QStringLiteral("DuplexNoTumble"), QStringLiteral("Long edge"));
+        duplex->setDefault(duplex->choiceByName(QStringLiteral("None")));
+        store->addOption(duplex);
+        auto *pageSize = new kOption(QStringLiteral("PageSize"), QStringLiteral("Page size"));
+        pageSize->addChoice(QStringLiteral("A4"), QStringLiteral("A4"));
+        pageSize->addChoice(QStringLiteral("Letter"), QStringLiteral("Letter"));
+        pageSize->setDefault(pageSize->choiceByName(QStringLiteral("A4")));
+        store->addOption(pageSize);
+        currentOptionStore = store;
+        QFile cfg(userDataDir + QStringLiteral("Queue1.cfg"));
+        QVERIFY(cfg.open(QIODevice::WriteOnly)); // no first-time lpoptions run
+        cfg.close();
+        dialog.printerChanged(0, 0, -1, -1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.tabWidget->setCurrentIndex(1);
+        QVERIFY(ok(dialog)->isEnabled());
+
+        // A button of the page takes the focus, an inner dialog comes and
+        // goes, and the focus moves on to a list that leaves Return alone.
+        ZelButtonGroup *group = dialog.generalTab->duplexGroup;
+        QTest::mouseClick(group->button(1), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), group->button(1));
+        onNextModal([](QWidget *modal) { modal->close(); });
+        dialog.aboutButton->click();
+        // The offscreen platform gives the activation back to nobody.
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QComboBox *list = dialog.generalTab->pageSizeBox;
+        list->setFocus();
+        QCOMPARE(QApplication::focusWidget(), list);
+
+        QDialogButtonBox *box = dialog.buttonBox;
+        for (QDialogButtonBox::StandardButton which :
+             {QDialogButtonBox::Ok, QDialogButtonBox::Apply, QDialogButtonBox::Cancel})
+            QVERIFY2(!box->button(which)->isDefault(), qPrintable(box->button(which)->text()));
+        BoxRecorder recorder; // an Apply that ran would show its boxes
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Enter);
+        QCOMPARE(recorder.boxes, QStringList());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.closeAfterApply); // neither OK nor Apply ran
+    }
+
+    // A message box sets its own size when shown; this one must still be
+    // at least 100 pixels each way.
+    void settingsAppliedBoxIsLargeEnough()
+    {
+        useFreshUser(true);
+        ZelDialog dialog;
+        QString seen;
+        QSize size;
+        onNextModal([&](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                seen = box->windowTitle() + QLatin1Char('|') + box->text();
+            size = modal->size();
+            modal->close();
+        });
+        dialog.showSettingsApplied();
+        QCOMPARE(seen, QStringLiteral("Success|Settings applied."));
+        QVERIFY2(size.width() >= 100 && size.height() >= 100,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
     }
 
     void aboutButtonOpensTheAboutBox()

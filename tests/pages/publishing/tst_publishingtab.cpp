@@ -691,6 +691,27 @@ private slots:
         QCOMPARE(otherCaption->text().endsWith(':'), true);
     }
 
+    // A rejected list and the interleaving conflict both mark "Page insert:":
+    // one image, and the caption comes back exactly, pass after pass.
+    void stackedMarksOnPageInsert()
+    {
+        setStates({"chkButTint", "chkButPins", "lnEditPinsPage=1"});
+        const QString mark = QStringLiteral(" ") + errorImage + QStringLiteral(" ");
+        for (int pass = 0; pass < 3; ++pass) {
+            m_dialog->setConstraints();
+            QCOMPARE(m_page->lblPins->text(), QString("Page insert:") + mark);
+            QCOMPARE(m_page->lblPins->toolTip(), msgFrom2);
+            QCOMPARE(m_page->lblTint->text(), QString("Transparency interleaving:") + mark);
+        }
+        m_page->BlockAllSignals(true);
+        m_page->chkButTint->setChecked(false);
+        m_page->lnEditPinsPage->setText(QStringLiteral("4"));
+        m_page->BlockAllSignals(false);
+        m_dialog->setConstraints();
+        QCOMPARE(m_page->lblPins->text(), QString("Page insert:"));
+        QCOMPARE(m_page->lblTint->text(), QString("Transparency interleaving:"));
+    }
+
     // Through the widgets the rules keep interleaving and covers apart.
     void rulesKeepInterleaveFromCover()
     {
