@@ -32,7 +32,7 @@ private slots:
         folders.addModelPpd(QStringLiteral("profile-model.ppd"), QStringLiteral("Quorvan_Studio_7000.ppd"));
         folders.writeProfile(QStringLiteral("Bericht"), QStringLiteral("zweiseitig"),
                              {"Duplex=DuplexNoTumble", "Coll=True", "Rotate=True", "ZqCoverModeEnabled=True",
-                              "TPX_enabled=OFF"});
+                              "EMailNotification=ann@example.com", "TPX_enabled=OFF"});
         Pages pages;
         ProfileDialog dialog(nullptr, &pages.collector);
         dialog.fillProfileTable();
@@ -44,6 +44,8 @@ private slots:
                               "Allgemein", "  Sortieren: Ein", "  Duplex: Lange Kante",
                               "Endverarbeitung", "  Rotiert 180°: Ein",
                               "Publizieren", "  Deckblatt: Ein",
+                              // The page breaks this caption in two; the tree keeps it on one line.
+                              "Auftrag", "  Auftragsbenachrichtigung per E-Mail: ann@example.com",
                               "Ondrix", "  Ondrix: Aus"}));
     }
 };
