@@ -4,6 +4,7 @@
 // "Save As..." and the page's tab icon, and the built-in rules greying the
 // page's boxes.
 #include "boxrecorder.h"
+#include "dialogsession.h"
 #include "generaltab.h"
 #include "kchoice.h"
 #include "koption.h"
@@ -20,12 +21,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 const QString queue = QStringLiteral("Quorvan_Color");
@@ -35,11 +34,6 @@ const QString applied = QStringLiteral("Success|Settings applied.");
 bool marked(const QLabel *label)
 {
     return label->text().contains(errorImage);
-}
-
-QImage iconImage(const QIcon &icon)
-{
-    return icon.pixmap(QSize(28, 28)).toImage();
 }
 
 // A settings file as Apply writes it, with the cover section on, front and
@@ -56,14 +50,11 @@ class PublishingDialogTest : public QObject
     Q_OBJECT
 
 private:
-    int serial = 0;
-    QStringList madeDirs;
-    std::unique_ptr<QTemporaryDir> home;
+    DialogSession session{QStringLiteral("tst-pubdlg"), DialogSession::PrivateCups};
     std::unique_ptr<ZelDialog> dialog;
 
     PublishingTab *page() const { return dialog->publishingTab; }
-    QPushButton *ok() const { return dialog->buttonBox->button(QDialogButtonBox::Ok); }
-    QPushButton *apply() const { return dialog->buttonBox->button(QDialogButtonBox::Apply); }
+    QString verdict() const { return paneldriver::shownVerdict(*dialog, page()); }
 
     template<typename T> T *pageWidget(const QString &name) const
     {
@@ -75,21 +66,11 @@ private:
         return nullptr;
     }
 
-    QString cfgPath() const { return userDataDir + queue + QStringLiteral(".cfg"); }
-
     // A user of its own, so no test finds another's settings file; with
     // stored lines its file for the queue holds them.
     void useFreshUser(const QStringList &stored = QStringList())
     {
-        const QString dir = paneldriver::preparePanelUser(
-            QStringLiteral("tst-pubdlg-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
-        QVERIFY2(!dir.isEmpty(), "/usr/share/quorvan must be writable for every user");
-        madeDirs << dir;
-        if (stored.isEmpty())
-            return;
-        QFile file(dir + queue + QStringLiteral(".cfg"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(stored.join(QLatin1Char('\n')).toUtf8() + '\n');
+        QVERIFY2(session.freshUser(queue, stored), session.whyNot());
     }
 
     // The dialog on screen with the queue picked in the printer table and
@@ -99,12 +80,7 @@ private:
         dialog.reset(new ZelDialog);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QVERIFY2(paneldriver::choosePrinter(*dialog, queue), "the private cupsd lists no colour queue");
-        QVERIFY(currentOptionStore);
-        QCOMPARE(activeSettingsPath, cfgPath());
-        const int index = dialog->tabWidget->indexOf(page());
-        QVERIFY(dialog->tabWidget->isTabEnabled(index));
-        dialog->tabWidget->setCurrentIndex(index);
+        paneldriver::choosePrinterAndPage(*dialog, queue, page());
     }
 
     // As a click does: nothing happens on a greyed widget.
@@ -135,23 +111,6 @@ private:
         QCOMPARE(duplex->markedChoice(), wanted);
     }
 
-    bool showsConstraintIcon() const
-    {
-        const int index = dialog->tabWidget->indexOf(page());
-        return iconImage(dialog->tabWidget->tabIcon(index)) == iconImage(page()->constraintIcon());
-    }
-
-    // The pass's verdict everywhere the user sees it.
-    void verifyVerdict(bool consistent)
-    {
-        QCOMPARE(ok()->isEnabled(), consistent);
-        QCOMPARE(apply()->isEnabled(), consistent);
-        QCOMPARE(dialog->saveAsButton->isEnabled(), consistent);
-        QCOMPARE(optionsConsistent, consistent);
-        QCOMPARE(page()->hasConflict(), !consistent);
-        QCOMPARE(showsConstraintIcon(), !consistent);
-    }
-
     // The four cover side boxes that pass test, in the order of the bits.
     QStringList sideBoxes(const std::function<bool(const QCheckBox *)> &test) const
     {
@@ -169,36 +128,16 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest fixture cups)");
-        // lpoptions and the other programs' print settings stay in here.
-        home.reset(new QTemporaryDir);
-        QVERIFY(home->isValid());
-        qputenv("HOME", home->path().toUtf8());
-        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY2(session.start(), session.whyNot());
         // The icons the verdict is read from must differ.
         PublishingTab probe;
-        QVERIFY(iconImage(probe.icon()) != iconImage(probe.constraintIcon()));
-    }
-
-    void init()
-    {
-        knownPrinterNames.clear();
-        activeSettingsPath.clear();
+        QVERIFY(!paneldriver::sameIcon(probe.icon(), probe.constraintIcon()));
     }
 
     void cleanup()
     {
         dialog.reset();
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        QTest::qWait(0); // stores the printer page let go
-    }
-
-    void cleanupTestCase()
-    {
-        for (const QString &dir : qAsConst(madeDirs))
-            QDir(dir).removeRecursively();
+        DialogSession::forgetState();
     }
 
     // A file that holds interleaving beside covers or inserts (written by an
@@ -249,7 +188,7 @@ private slots:
             QCOMPARE(page()->lblTint->text().count(errorImage), 1);
             QCOMPARE(besideCaption->text().count(errorImage), 1);
             QVERIFY(!marked(untouched));
-            verifyVerdict(false);
+            QCOMPARE(verdict(), paneldriver::verdictShowing(false));
             dialog->setConstraints();
         }
 
@@ -262,7 +201,7 @@ private slots:
         QVERIFY(!off->isEnabled());
         QVERIFY(!marked(page()->lblTint));
         QVERIFY(!marked(besideCaption));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
         QCOMPARE(recorder.boxes, QStringList());
 
         dialog->slotButtonApply();
@@ -290,7 +229,7 @@ private slots:
         QFETCH(QStringList, greyed);
         useFreshUser();
         openOnQueue();
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(pageWidget<ZelCheckBoxButton>(first));
         QVERIFY(pageWidget<ZelCheckBoxButton>(first)->isChecked());
@@ -305,7 +244,7 @@ private slots:
         click(pageWidget<ZelCheckBoxButton>(first));
         for (const QString &name : qAsConst(greyed))
             QVERIFY2(pageWidget<ZelCheckBoxButton>(name)->isEnabled(), qPrintable(name));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
     }
 
     // Page insert switched on, then a list typed: only an accepted list
@@ -331,13 +270,13 @@ private slots:
         QFETCH(QString, message);
         useFreshUser();
         openOnQueue();
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(page()->chkButPins);
         QVERIFY(page()->chkButPins->isChecked());
         if (!typed.isEmpty())
             typePages(typed);
-        verifyVerdict(consistent);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(consistent));
         QCOMPARE(marked(page()->lblPins), !message.isEmpty());
         if (!message.isEmpty())
             QCOMPARE(page()->lblPins->toolTip(), message);
@@ -345,7 +284,7 @@ private slots:
         click(page()->chkButPins);
         QVERIFY(page()->lnEditPinsPage->text().isEmpty());
         QVERIFY(!marked(page()->lblPins));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
     }
 
     // Page 2 is taken until both front cover sides are printed; the cover
@@ -358,19 +297,19 @@ private slots:
         setDuplex(QStringLiteral("DuplexNoTumble"));
         click(page()->chkButPins);
         typePages(QStringLiteral("2,9"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(page()->chkButCvr);
         click(page()->chkBxCvrFrontOut);
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
         QVERIFY(page()->chkBxCvrFrontIn->isEnabled());
         click(page()->chkBxCvrFrontIn);
         QVERIFY(page()->chkBxCvrFrontIn->isChecked());
-        verifyVerdict(false);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(false));
         QCOMPARE(page()->lblPins->toolTip(), QStringLiteral("You can only enter page numbers between 3 and 511"));
 
         click(page()->chkBxCvrFrontOut);
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
         QCOMPARE(page()->getExtraOptions().value(QStringLiteral("ZqPageinsertNums")), QStringLiteral("2,9"));
     }
 
@@ -422,7 +361,7 @@ private slots:
         const QHash<QString, QString> options = page()->getOptions();
         QCOMPARE(options.value(QStringLiteral("cCovPOBO")), QString(sides.contains("chkBxCvrBackOut") ? "True" : "False"));
         QCOMPARE(options.value(QStringLiteral("cInsPrnB")), QString(twoSided ? "True" : "False"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         // Two-sided again: the boxes come back, still unchecked.
         setDuplex(QStringLiteral("DuplexNoTumble"));
@@ -432,7 +371,7 @@ private slots:
         QCOMPARE(enabledSides(), free);
         QCOMPARE(checkedSides(), sides);
         QVERIFY(page()->chkBxPinsPrintOntoBack->isEnabled());
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
     }
 };
 
