@@ -3,6 +3,7 @@
 // reactions to a printer change and to queues that vanish.
 #include "boxrecorder.h"
 #include "comboboxex.h"
+#include "dialogsession.h"
 #include "generaltab.h"
 #include "koption.h"
 #include "modalhelper.h"
@@ -27,7 +28,7 @@
 #include <unistd.h>
 
 namespace {
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
+const QString sharedRoot = PanelUsers::sharedRoot();
 
 int tabWidgetsAlive()
 {
@@ -43,23 +44,16 @@ class ZelDialogTest : public QObject
     Q_OBJECT
 
 private:
-    int userCount = 0;
-    QStringList madeDirs;
+    DialogSession session{QStringLiteral("tst-dialog"), DialogSession::WithoutCups};
 
     // Points USER at a per-user directory of its own, with or without a
     // stored data-collection answer.
     void useFreshUser(bool answered)
     {
-        const QString user = QStringLiteral("tst-dialog-%1-%2").arg(QCoreApplication::applicationPid()).arg(++userCount);
-        qputenv("USER", user.toLatin1());
-        const QString dir = sharedRoot + user + QLatin1Char('/');
-        madeDirs << dir;
-        if (answered) {
-            QVERIFY(QDir().mkpath(dir));
-            QFile file(dir + QStringLiteral("Settings"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("Telemetry=False\n");
-        }
+        if (answered)
+            QVERIFY2(session.freshUser(), session.whyNot());
+        else
+            qputenv("USER", session.users().freshName().toLatin1());
     }
 
     static QPushButton *ok(ZelDialog &d) { return d.buttonBox->button(QDialogButtonBox::Ok); }
@@ -68,23 +62,11 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(QFileInfo(sharedRoot).isWritable(),
-                 "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
+        QVERIFY2(session.start(), session.whyNot());
+        QVERIFY2(QFileInfo(sharedRoot).isWritable(), PanelUsers::unwritable());
     }
 
-    void cleanup()
-    {
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        knownPrinterNames.clear();
-    }
-
-    void cleanupTestCase()
-    {
-        for (const QString &dir : qAsConst(madeDirs))
-            QDir(dir).removeRecursively();
-    }
+    void cleanup() { DialogSession::forgetState(); }
 
     void firstStartAsksBeforeAnyPageExists()
     {
