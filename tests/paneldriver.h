@@ -8,7 +8,6 @@
 #include "printertab.h"
 #include "processrunner.h"
 #include "sessionstate.h"
-#include "storedsettings.h"
 #include "tab.h"
 #include "zeldialog.h"
 #include "zeltabwidget.h"
@@ -26,29 +25,6 @@
 #include <cups/cups.h>
 
 namespace paneldriver {
-
-// Still used by the tests not moved to DialogSession yet.
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
-inline QString preparePanelUser(const QString &user)
-{
-    qputenv("USER", user.toLatin1());
-    const QString dir = sharedRoot + user + QLatin1Char('/');
-    if (!QDir().mkpath(dir))
-        return QString();
-    QFile settings(dir + QStringLiteral("Settings"));
-    if (!settings.open(QIODevice::WriteOnly) || settings.write("Telemetry=False\n") < 0)
-        return QString();
-    return dir;
-}
-inline void removePanelUser(const QString &dir)
-{
-    if (!dir.isEmpty())
-        QDir(dir).removeRecursively();
-}
-inline QHash<QString, QString> readSettingsFile(const QString &path)
-{
-    return storedsettings::read(path);
-}
 
 inline QTableWidget *printerTable(const ZelDialog &dialog)
 {

@@ -3,12 +3,12 @@
 // ZelDialog::toggleColorMode, and reach the adjustment dialogs. Runs as an
 // ordinary user: the panel refuses root.
 #include "adjustmentdialog.h"
+#include "dialogsession.h"
 #include "fixturestore.h"
 #include "generaltab.h"
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
-#include "paneldriver.h"
 #include "sessionstate.h"
 #include "tpxtab.h"
 #include "zelbuttongroup.h"
@@ -18,8 +18,6 @@
 #include <QSlider>
 #include <QtTest>
 
-#include <unistd.h>
-
 using imagingfixtures::marked;
 using fixturestore::writeSettings;
 
@@ -27,26 +25,22 @@ class ImagingCouplingTest : public QObject
 {
     Q_OBJECT
 
-    QString m_userDir;
+    DialogSession m_session{QStringLiteral("tst-imaging"), DialogSession::WithoutCups};
     fixturestore::CurrentStore m_store;
     ZelDialog *m_dialog = nullptr;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-imaging-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY2(!m_userDir.isEmpty(),
-                 "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
+        QVERIFY2(m_session.start(), m_session.whyNot());
+        QVERIFY2(m_session.freshUser(), m_session.whyNot());
     }
-
-    void cleanupTestCase() { paneldriver::removePanelUser(m_userDir); }
 
     void init()
     {
         m_dialog = new ZelDialog;
         m_store.reset(imagingfixtures::loadStore("imaging-page.ppd"));
-        activeSettingsPath = m_userDir + QStringLiteral("ImagingQueue.cfg");
+        activeSettingsPath = m_session.settingsPath(QStringLiteral("ImagingQueue"));
         writeSettings({"Cadj=True", "CaColorSpace=0", "fCast=1.5", "Madj=True", "fMalt=4.5"});
         // What a printer change does for this page.
         m_dialog->updateTabEnabled(m_dialog->imagingTab);

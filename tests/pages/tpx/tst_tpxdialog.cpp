@@ -329,7 +329,7 @@ private slots:
         panel.dialog->buttonBox->button(QDialogButtonBox::Apply)->click();
         QVERIFY(QTest::qWaitFor([&]() { return !panel.boxes->boxes.isEmpty(); }, 20000));
         QCOMPARE(panel.boxes->boxes, QStringList{"Success|Settings applied."});
-        QHash<QString, QString> stored = paneldriver::readSettingsFile(panel.settingsPath());
+        QHash<QString, QString> stored = storedsettings::read(panel.settingsPath());
         QCOMPARE(stored.value("TPX_enabled"), QString("ON"));
         QCOMPARE(stored.value("TPX_notify"), QString("ON"));
         QCOMPARE(stored.value("TPX_blocking"), QString("ON"));
@@ -344,7 +344,7 @@ private slots:
         panel.boxes->boxes.clear();
         panel.dialog->buttonBox->button(QDialogButtonBox::Apply)->click();
         QVERIFY(QTest::qWaitFor([&]() { return !panel.boxes->boxes.isEmpty(); }, 20000));
-        stored = paneldriver::readSettingsFile(panel.settingsPath());
+        stored = storedsettings::read(panel.settingsPath());
         QCOMPARE(stored.value("TPX_enabled"), QString("OFF"));
         QCOMPARE(stored.value("TPX_notify"), QString("ON"));
         QCOMPARE(stored.value("TPX_blocking"), QString("OFF"));
