@@ -104,10 +104,13 @@ inline QString buttonsShowing(bool enabled)
 }
 
 // The pass's verdict everywhere the user sees it, and the page's own answer.
+// A page whose two icons look alike shows no verdict on its tab.
 inline QString shownVerdict(const ZelDialog &dialog, Tab *page)
 {
     QString icon = QStringLiteral("another icon");
-    if (showsIcon(dialog, page, page->constraintIcon()))
+    if (sameIcon(page->icon(), page->constraintIcon()))
+        icon = QStringLiteral("page and constraint icons alike");
+    else if (showsIcon(dialog, page, page->constraintIcon()))
         icon = QStringLiteral("constraint icon");
     else if (showsIcon(dialog, page, page->icon()))
         icon = QStringLiteral("page icon");

@@ -4,11 +4,11 @@
 // input keeping OK, Apply and "Save As..." off, and the print-accounting
 // switch blocking the job features.
 #include "boxrecorder.h"
-#include "dialogsession.h"
 #include "jobtab.h"
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "pages/dialogpagetest.h"
 #include "paneldriver.h"
 #include "sessionstate.h"
 #include "storedsecret.h"
@@ -25,12 +25,10 @@
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 using paneldriver::queueDefaults;
 
 namespace {
-const QString queue = QStringLiteral("Quorvan_Job");
 const QString applied = QStringLiteral("Success|Settings applied.");
 
 void click(ZelCheckBoxButton *button)
@@ -54,49 +52,18 @@ void pick(QComboBox *combo, const QString &text)
 }
 }
 
-class JobDialogTest : public QObject
+class JobDialogTest : public DialogPageTest
 {
     Q_OBJECT
 
+public:
+    JobDialogTest() : DialogPageTest(QStringLiteral("tst-jobdlg"), QStringLiteral("Quorvan_Job")) {}
+
 private:
-    DialogSession session{QStringLiteral("tst-jobdlg"), DialogSession::PrivateCups};
-    std::unique_ptr<ZelDialog> dialog;
-
     JobTab *page() const { return dialog->jobTab; }
-    QString cfgPath() const { return session.settingsPath(queue); }
-    QString verdict() const { return paneldriver::shownVerdict(*dialog, page()); }
-
-    // A user of its own, so no test finds another's settings file; with
-    // stored lines its file for the queue holds them.
-    void useFreshUser(const QStringList &stored = QStringList())
-    {
-        QVERIFY2(session.freshUser(queue, stored), session.whyNot());
-    }
-
-    // The dialog on screen with the queue picked and the Job page in front.
-    void openOnQueue()
-    {
-        dialog.reset(new ZelDialog);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        paneldriver::choosePrinterAndPage(*dialog, queue, page());
-    }
+    Tab *pageUnderTest() const override { return page(); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(session.start(), session.whyNot());
-        // The icons the verdict is read from must differ.
-        JobTab probe;
-        QVERIFY(!paneldriver::sameIcon(probe.icon(), probe.constraintIcon()));
-    }
-
-    void cleanup()
-    {
-        dialog.reset();
-        DialogSession::forgetState();
-    }
-
     // A stored job with an access code and a custom job name, applied, then
     // found in the settings file, in lpoptions and on the page again.
     void storageAndJobNameApplied()

@@ -4,11 +4,11 @@
 // "Save As..." and the page's tab icon, and the built-in rules greying the
 // page's boxes.
 #include "boxrecorder.h"
-#include "dialogsession.h"
 #include "generaltab.h"
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "pages/dialogpagetest.h"
 #include "paneldriver.h"
 #include "publishingtab.h"
 #include "sessionstate.h"
@@ -24,10 +24,8 @@
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
-const QString queue = QStringLiteral("Quorvan_Color");
 const QString errorImage = QStringLiteral("<img src=':/icons/error'>");
 const QString applied = QStringLiteral("Success|Settings applied.");
 
@@ -45,16 +43,16 @@ const QStringList coverAndInsertStored = {
     "ZqPageinsertValue=3", "ZqPageinsertNums=4", "cIntBut=False", "ZqIntLvEnabled=False", "ZqIntLvValue=0"};
 }
 
-class PublishingDialogTest : public QObject
+class PublishingDialogTest : public DialogPageTest
 {
     Q_OBJECT
 
-private:
-    DialogSession session{QStringLiteral("tst-pubdlg"), DialogSession::PrivateCups};
-    std::unique_ptr<ZelDialog> dialog;
+public:
+    PublishingDialogTest() : DialogPageTest(QStringLiteral("tst-pubdlg"), QStringLiteral("Quorvan_Color")) {}
 
+private:
     PublishingTab *page() const { return dialog->publishingTab; }
-    QString verdict() const { return paneldriver::shownVerdict(*dialog, page()); }
+    Tab *pageUnderTest() const override { return page(); }
 
     template<typename T> T *pageWidget(const QString &name) const
     {
@@ -64,23 +62,6 @@ private:
         }
         qFatal("the Publishing page has no %s", qPrintable(name));
         return nullptr;
-    }
-
-    // A user of its own, so no test finds another's settings file; with
-    // stored lines its file for the queue holds them.
-    void useFreshUser(const QStringList &stored = QStringList())
-    {
-        QVERIFY2(session.freshUser(queue, stored), session.whyNot());
-    }
-
-    // The dialog on screen with the queue picked in the printer table and
-    // the Publishing page in front.
-    void openOnQueue()
-    {
-        dialog.reset(new ZelDialog);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        paneldriver::choosePrinterAndPage(*dialog, queue, page());
     }
 
     // As a click does: nothing happens on a greyed widget.
@@ -126,20 +107,6 @@ private:
     QStringList checkedSides() const { return sideBoxes([](const QCheckBox *box) { return box->isChecked(); }); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(session.start(), session.whyNot());
-        // The icons the verdict is read from must differ.
-        PublishingTab probe;
-        QVERIFY(!paneldriver::sameIcon(probe.icon(), probe.constraintIcon()));
-    }
-
-    void cleanup()
-    {
-        dialog.reset();
-        DialogSession::forgetState();
-    }
-
     // A file that holds interleaving beside covers or inserts (written by an
     // older panel, or by hand): the rules keep the buttons apart, so a user
     // meets the conflict only here. Both sections stay on and the page says
