@@ -4,10 +4,12 @@
 // store stays current while the test holds it, and the settings file the
 // pages reload from is written by hand.
 
+#include "kchoice.h"
+#include "koption.h"
 #include "optionstore.h"
 #include "sessionstate.h"
+#include "storedsettings.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QtTest>
 
@@ -40,8 +42,15 @@ private:
 // Replaces the file at activeSettingsPath with these lines.
 inline void writeSettings(const QStringList &lines)
 {
-    QFile file(activeSettingsPath);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(lines.join('\n').toUtf8() + '\n');
+    QVERIFY2(storedsettings::write(activeSettingsPath, lines), qPrintable(activeSettingsPath));
+}
+
+// The name of the option's marked choice in the current store.
+inline QString markedName(const QString &keyword)
+{
+    kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
+    if (!option)
+        return QStringLiteral("<no option>");
+    return option->markedChoice() ? option->markedChoice()->name() : QStringLiteral("<none>");
 }
 }

@@ -5,8 +5,7 @@
 // root fixture foreign_folders (tests/harness/foreign-folders.sh).
 #include "boxrecorder.h"
 #include "dialogsession.h"
-#include "koption.h"
-#include "kchoice.h"
+#include "fixturestore.h"
 #include "optionstore.h"
 #include "paneldriver.h"
 #include "profilefiles.h"
@@ -46,13 +45,9 @@ void put(const QString &path, const QByteArray &data)
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     file.write(data);
 }
+}
 
-QString markedName(const QString &keyword)
-{
-    kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
-    return option && option->markedChoice() ? option->markedChoice()->name() : QString();
-}
-}
+using fixturestore::markedName;
 
 class UserFolderTest : public QObject
 {

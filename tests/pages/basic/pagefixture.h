@@ -4,6 +4,7 @@
 // choices taken out), a settings file to reload from, and a stand-in for the
 // main dialog that records what its slots see.
 
+#include "fixturestore.h"
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
@@ -102,13 +103,7 @@ inline void useStore(OptionStore *store, const QTemporaryDir &dir, const QList<Q
     activeSettingsPath = path;
 }
 
-inline QString markedName(const QString &keyword)
-{
-    kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
-    if (!option)
-        return QStringLiteral("<no option>");
-    return option->markedChoice() ? option->markedChoice()->name() : QStringLiteral("<none>");
-}
+using fixturestore::markedName;
 
 inline bool isBlocked(const QString &keyword, const QString &choice)
 {

@@ -27,7 +27,6 @@
 #include <QTableWidget>
 #include <QtTest>
 
-using imagingfixtures::onNextModal;
 
 namespace {
 const QString queue = QStringLiteral("Quorvan_Office");

@@ -18,7 +18,7 @@
 #include <QSlider>
 #include <QtTest>
 
-using imagingfixtures::marked;
+using fixturestore::markedName;
 using fixturestore::writeSettings;
 
 class ImagingCouplingTest : public QObject
@@ -64,10 +64,10 @@ private slots:
         ImagingTab *page = m_dialog->imagingTab;
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 150);
         emit m_dialog->tpxTab->colorchanged();
-        QCOMPARE(marked("Cadj"), QString("False"));
-        QCOMPARE(marked("CaColorSpace"), QString("-1"));
+        QCOMPARE(markedName("Cadj"), QString("False"));
+        QCOMPARE(markedName("CaColorSpace"), QString("-1"));
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
-        QCOMPARE(marked("Madj"), QString("True"));
+        QCOMPARE(markedName("Madj"), QString("True"));
         QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
     }
 
@@ -76,12 +76,12 @@ private slots:
         ImagingTab *page = m_dialog->imagingTab;
         page->colorModeGroup()->button(1)->click();
         QCOMPARE(page->colorModeGroup()->checkedIndex(), 1);
-        QCOMPARE(marked("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
         QCOMPARE(page->getOptions().value("fMalt"), QString("4.5"));
 
         page->colorModeGroup()->button(0)->click();
-        QCOMPARE(marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
         QCOMPARE(page->getOptions().value("Madj"), QString("False"));
         QCOMPARE(page->getOptions().value("fMalt"), QString("0"));
     }
@@ -98,16 +98,16 @@ private slots:
         basic->button(1)->click();
         QCOMPARE(page->colorModeGroup()->checkedIndex(), 1);
         QCOMPARE(page->colorModeGroup()->checkedName(), QString("Black & white"));
-        QCOMPARE(marked("ColorModel"), QString("Gray"));
-        QCOMPARE(marked("Cadj"), QString("False"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("Cadj"), QString("False"));
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
         QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
         QCOMPARE(page->getOptions().value("ColorModel"), QString("Gray"));
 
         basic->button(0)->click();
         QCOMPARE(page->colorModeGroup()->checkedIndex(), 0);
-        QCOMPARE(marked("ColorModel"), QString("CMYK"));
-        QCOMPARE(marked("Madj"), QString("False"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("Madj"), QString("False"));
         QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 0);
     }
 
@@ -134,7 +134,7 @@ private slots:
         m_dialog->setConstraints();
         QCOMPARE(page->thriftinkGroup()->checkedIndex(), 1);
         QVERIFY(!page->thriftinkGroup()->isEnabled());
-        QCOMPARE(marked("Thft"), QString("Level3"));
+        QCOMPARE(markedName("Thft"), QString("Level3"));
         QCOMPARE(page->getOptions().value("Thft"), QString("Level3"));
     }
 

@@ -6,6 +6,7 @@
 
 #include "boxrecorder.h"
 #include "dialogsession.h"
+#include "fixturestore.h"
 #include "harness/tpxserver.h"
 #include "kcurl.h"
 #include "koption.h"
@@ -113,12 +114,6 @@ public:
         if (!caption->text().contains(QLatin1String("<img src=':/icons/error'>")))
             return QString();
         return caption->toolTip();
-    }
-
-    static QString marked(const QString &keyword)
-    {
-        kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
-        return option && option->markedChoice() ? option->markedChoice()->name() : QString();
     }
 
     // Typing, as the user does: every key is an edit.
