@@ -17,19 +17,9 @@
 #include <QWidget>
 #include <QtTest>
 
-#include <cups/ppd.h>
-
-#include "ppdimport.h"
-
 namespace pagefixture {
 
-// A fixture by name, or a PPD a test wrote itself by its absolute path.
-inline QString fixturePath(const QString &name)
-{
-    if (name.startsWith(QLatin1Char('/')))
-        return name;
-    return QStringLiteral(HALVANE_FIXTURES "/") + name;
-}
+using fixturestore::fixturePath;
 
 // The fixture's text without the OpenUI blocks of the named options and
 // without the lines that start with one of dropLines (single choices).
@@ -74,14 +64,7 @@ inline QString writeVariant(const QTemporaryDir &dir, const QString &fixture, co
 // A new store for the queue "PageQueue" from a PPD file.
 inline OptionStore *storeFromPpd(const QString &path)
 {
-    ppd_file_t *ppd = ppdOpenFile(QFile::encodeName(path).constData());
-    if (!ppd)
-        qFatal("cannot open PPD %s", qPrintable(path));
-    auto *store = new OptionStore;
-    store->setPrinterName(QStringLiteral("PageQueue"));
-    importPpd(ppd, store);
-    ppdClose(ppd);
-    return store;
+    return fixturestore::importFixture(path, QStringLiteral("PageQueue"));
 }
 
 // Makes the store current, with the settings file holding lines (a snapshot
