@@ -4,11 +4,14 @@
 // real dialog: picking a queue in the printer table, the verdict of the
 // constraint pass as the user sees it, and what lpoptions kept for a queue.
 
+#include "kchoice.h"
+#include "koption.h"
 #include "optionstore.h"
 #include "printertab.h"
 #include "processrunner.h"
 #include "sessionstate.h"
 #include "tab.h"
+#include "zelbuttongroup.h"
 #include "zeldialog.h"
 #include "zeltabwidget.h"
 
@@ -68,6 +71,20 @@ inline void choosePrinterAndPage(ZelDialog &dialog, const QString &queue, Tab *p
     QVERIFY2(dialog.tabWidget->isTabEnabled(index) && page->isEnabled(),
              qPrintable(page->tabName() + QStringLiteral(" is not enabled for ") + queue));
     dialog.tabWidget->setCurrentIndex(index);
+}
+
+// A click on the group's button for that choice of the option, which then
+// is the marked one.
+inline void clickChoice(ZelButtonGroup *group, const QString &keyword, const QString &choice)
+{
+    kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
+    QVERIFY2(option, qPrintable(keyword));
+    const kChoice *wanted = option->choiceByName(choice);
+    QVERIFY2(wanted, qPrintable(keyword + QLatin1Char(' ') + choice));
+    const int position = group->buttonNames().indexOf(wanted->text());
+    QVERIFY2(position >= 0, qPrintable(wanted->text()));
+    group->button(position)->click();
+    QCOMPARE(option->markedChoice(), wanted);
 }
 
 // Icons compare by their pixels at the tab bar's size.

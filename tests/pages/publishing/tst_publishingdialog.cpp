@@ -82,14 +82,7 @@ private:
     // A click on the Basic page's duplex button for that choice.
     void setDuplex(const QString &choice)
     {
-        kOption *duplex = currentOptionStore->option(QStringLiteral("Duplex"));
-        const kChoice *wanted = duplex->choiceByName(choice);
-        QVERIFY(wanted);
-        ZelButtonGroup *group = dialog->generalTab->duplexGroup;
-        const int position = group->buttonNames().indexOf(wanted->text());
-        QVERIFY2(position >= 0, qPrintable(wanted->text()));
-        group->button(position)->click();
-        QCOMPARE(duplex->markedChoice(), wanted);
+        paneldriver::clickChoice(dialog->generalTab->duplexGroup, QStringLiteral("Duplex"), choice);
     }
 
     // The four cover side boxes that pass test, in the order of the bits.

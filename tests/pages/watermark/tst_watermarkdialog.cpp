@@ -88,13 +88,7 @@ class WatermarkDialogTest : public QObject
     // A click on the Basic page's colour-mode button of that choice.
     void clickColorMode(ZelDialog &dialog, const QString &choice)
     {
-        const kChoice *wanted = currentOptionStore->option(QStringLiteral("ColorModel"))->choiceByName(choice);
-        QVERIFY(wanted);
-        ZelButtonGroup *group = dialog.generalTab->colorModeGroup();
-        const int position = group->buttonNames().indexOf(wanted->text());
-        QVERIFY2(position >= 0, qPrintable(wanted->text()));
-        group->button(position)->click();
-        QCOMPARE(currentOptionStore->option(QStringLiteral("ColorModel"))->markedChoice(), wanted);
+        paneldriver::clickChoice(dialog.generalTab->colorModeGroup(), QStringLiteral("ColorModel"), choice);
     }
 
 private slots:
