@@ -60,17 +60,21 @@ inline bool choosePrinter(ZelDialog &dialog, const QString &queue)
 }
 
 // The queue chosen, its store current and its settings file active, and
-// the page, which the queue must support, in front.
-inline void choosePrinterAndPage(ZelDialog &dialog, const QString &queue, Tab *page)
+// the page, which the queue must support, in front. False, with the test
+// failed, when any of it is not so: the caller cannot go on.
+inline bool choosePrinterAndPage(ZelDialog &dialog, const QString &queue, Tab *page)
 {
-    QVERIFY2(choosePrinter(dialog, queue), qPrintable(QStringLiteral("the private cupsd lists no ") + queue));
-    QVERIFY(currentOptionStore);
-    QCOMPARE(currentOptionStore->printerName(), queue);
-    QCOMPARE(activeSettingsPath, userDataDir + queue + QStringLiteral(".cfg"));
-    const int index = dialog.tabWidget->indexOf(page);
-    QVERIFY2(dialog.tabWidget->isTabEnabled(index) && page->isEnabled(),
-             qPrintable(page->tabName() + QStringLiteral(" is not enabled for ") + queue));
-    dialog.tabWidget->setCurrentIndex(index);
+    [&]() {
+        QVERIFY2(choosePrinter(dialog, queue), qPrintable(QStringLiteral("the private cupsd lists no ") + queue));
+        QVERIFY(currentOptionStore);
+        QCOMPARE(currentOptionStore->printerName(), queue);
+        QCOMPARE(activeSettingsPath, userDataDir + queue + QStringLiteral(".cfg"));
+        const int index = dialog.tabWidget->indexOf(page);
+        QVERIFY2(dialog.tabWidget->isTabEnabled(index) && page->isEnabled(),
+                 qPrintable(page->tabName() + QStringLiteral(" is not enabled for ") + queue));
+        dialog.tabWidget->setCurrentIndex(index);
+    }();
+    return !QTest::currentTestFailed();
 }
 
 // A click on the group's button for that choice of the option, which then

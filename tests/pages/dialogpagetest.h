@@ -40,13 +40,17 @@ protected:
         QVERIFY2(session.freshUser(queue, stored), session.whyNot());
     }
 
-    // A new dialog on screen with the queue picked and the page in front.
-    void openOnQueue()
+    // A new dialog on screen with the queue picked and the page in front;
+    // false, with the test failed, when it could not be done.
+    bool openOnQueue()
     {
         dialog.reset(new ZelDialog);
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        paneldriver::choosePrinterAndPage(*dialog, queue, pageUnderTest());
+        if (!QTest::qWaitForWindowExposed(dialog.get())) {
+            QTest::qFail("the dialog was never shown", __FILE__, __LINE__);
+            return false;
+        }
+        return paneldriver::choosePrinterAndPage(*dialog, queue, pageUnderTest());
     }
 
     DialogSession session;

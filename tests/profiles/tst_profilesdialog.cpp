@@ -76,7 +76,7 @@ private slots:
     {
         BoxRecorder boxes;
         ZelDialog dialog;
-        paneldriver::choosePrinterAndPage(dialog, queue, dialog.generalTab);
+        QVERIFY(paneldriver::choosePrinterAndPage(dialog, queue, dialog.generalTab));
         QVERIFY(dialog.saveAsButton->isEnabled());
         QVERIFY(dialog.profilesButton->isEnabled());
         ZelButtonGroup *duplex = dialog.generalTab->duplexGroup;

@@ -58,7 +58,7 @@ class ImagingApplyTest : public QObject
 
     DialogSession session{QStringLiteral("tst-imaging-apply"), DialogSession::PrivateCups};
 
-    void choose(ZelDialog &dialog) { paneldriver::choosePrinterAndPage(dialog, queue, dialog.imagingTab); }
+    bool choose(ZelDialog &dialog) { return paneldriver::choosePrinterAndPage(dialog, queue, dialog.imagingTab); }
 
 private slots:
     void initTestCase()
@@ -75,7 +75,7 @@ private slots:
         QHash<QString, QString> applied;
         {
             ZelDialog dialog;
-            choose(dialog);
+            QVERIFY(choose(dialog));
             ImagingTab *page = dialog.imagingTab;
 
             page->thriftinkGroup()->button(1)->click();
@@ -126,7 +126,7 @@ private slots:
 
         // A later start shows what was applied.
         ZelDialog again;
-        choose(again);
+        QVERIFY(choose(again));
         ImagingTab *page = again.imagingTab;
         QCOMPARE(page->thriftinkGroup()->checkedIndex(), 1);
         QCOMPARE(page->levelBox()->currentIndex(), 3);

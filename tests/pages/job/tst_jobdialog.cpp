@@ -70,7 +70,7 @@ private slots:
     {
         useFreshUser();
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(page()->storageButton);
@@ -100,7 +100,7 @@ private slots:
 
         // The next start shows them again.
         dialog.reset();
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QVERIFY(page()->storageButton->isChecked());
         QCOMPARE(page()->storageCombo->currentText(), QStringLiteral("Job storage"));
         QCOMPARE(page()->accessCodeEdit->text(), QStringLiteral("4711"));
@@ -116,7 +116,7 @@ private slots:
     {
         useFreshUser();
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
         click(page()->accountingButton);
         pick(page()->accountModeCombo, QStringLiteral("Select account ID"));
         QCOMPARE(verdict(), paneldriver::verdictShowing(false));
@@ -161,7 +161,7 @@ private slots:
         QFETCH(QString, breaking);
         useFreshUser();
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         JobTab *p = page();
@@ -232,7 +232,7 @@ private slots:
         QFETCH(QString, keptOn);
         useFreshUser(stored);
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
         JobTab *p = page();
         const QList<ZelCheckBoxButton *> blocked = {p->storageButton, p->accountingButton, p->userLoginButton};
         QVERIFY(p->storageButton->isChecked());

@@ -48,7 +48,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         {
             BoxRecorder firstSelection; // the first selection applies the defaults at once
-            paneldriver::choosePrinterAndPage(dialog, m_queue, dialog.generalTab);
+            QVERIFY(paneldriver::choosePrinterAndPage(dialog, m_queue, dialog.generalTab));
             QCOMPARE(firstSelection.boxes, QStringList());
         }
 

@@ -133,7 +133,7 @@ private slots:
         QFETCH(QString, switchedOff);
         useFreshUser(stored);
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
 
         auto *tint = page()->chkButTint;
         auto *beside = pageWidget<ZelCheckBoxButton>(other);
@@ -188,7 +188,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QStringList, greyed);
         useFreshUser();
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(pageWidget<ZelCheckBoxButton>(first));
@@ -229,7 +229,7 @@ private slots:
         QFETCH(bool, consistent);
         QFETCH(QString, message);
         useFreshUser();
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(page()->chkButPins);
@@ -252,7 +252,7 @@ private slots:
     void frontCoverSidesDecideOverPageTwo()
     {
         useFreshUser();
-        openOnQueue();
+        QVERIFY(openOnQueue());
         // Two-sided, or the rules grey the inside of the front cover.
         setDuplex(QStringLiteral("DuplexNoTumble"));
         click(page()->chkButPins);
@@ -303,7 +303,7 @@ private slots:
         QFETCH(QString, coverValue);
         QFETCH(QString, insertValue);
         useFreshUser(coverAndInsertStored + QStringList{"Duplex=" + duplex});
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QCOMPARE(currentOptionStore->option(QStringLiteral("Duplex"))->markedChoice()->name(), duplex);
 
         click(pageWidget<QRadioButton>(coverMode));

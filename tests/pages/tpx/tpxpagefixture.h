@@ -80,7 +80,7 @@ public:
         QVERIFY(storedsettings::write(settingsPath(), settings));
         boxes.reset(new BoxRecorder);
         dialog.reset(new ZelDialog);
-        paneldriver::choosePrinterAndPage(*dialog, queue, page());
+        QVERIFY(paneldriver::choosePrinterAndPage(*dialog, queue, page()));
         m_messages.reset(new QSignalSpy(page()->client, &kcurl::messageReady));
         m_errors.reset(new QSignalSpy(page()->client, &kcurl::errorReady));
     }

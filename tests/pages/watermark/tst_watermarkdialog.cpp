@@ -76,7 +76,7 @@ class WatermarkDialogTest : public QObject
 
     DialogSession session{QStringLiteral("tst-watermark-dialog"), DialogSession::PrivateCups};
 
-    void choose(ZelDialog &dialog) { paneldriver::choosePrinterAndPage(dialog, queue, dialog.watermarkTab); }
+    bool choose(ZelDialog &dialog) { return paneldriver::choosePrinterAndPage(dialog, queue, dialog.watermarkTab); }
 
     void select(QComboBox *list, const QString &text)
     {
@@ -109,7 +109,7 @@ private slots:
             ZelDialog dialog;
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            choose(dialog);
+            QVERIFY(choose(dialog));
             WatermarkTab *page = dialog.watermarkTab;
             QVERIFY(!page->chkButWatermark->isChecked());
             QVERIFY(!page->cmbBxWtxt->isEnabled());
@@ -152,7 +152,7 @@ private slots:
 
         // A later start lists it, shows it and its controls.
         ZelDialog again;
-        choose(again);
+        QVERIFY(choose(again));
         WatermarkTab *page = again.watermarkTab;
         QVERIFY(page->chkButWatermark->isChecked());
         const int separator = page->cmbBxWtxt->count() - 2;
@@ -170,7 +170,7 @@ private slots:
     void greyPrintingGreysTheWatermarkColours()
     {
         ZelDialog dialog;
-        choose(dialog);
+        QVERIFY(choose(dialog));
         WatermarkTab *page = dialog.watermarkTab;
         if (!page->chkButWatermark->isChecked())
             page->chkButWatermark->iconButton()->click();
