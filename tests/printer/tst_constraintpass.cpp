@@ -51,11 +51,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(session.start(), session.whyNot());
-        QVERIFY2(session.freshUser(), session.whyNot());
-    }
+    void initTestCase() { QVERIFY2(session.start() && session.freshUser(), session.whyNot()); }
 
     void init()
     {

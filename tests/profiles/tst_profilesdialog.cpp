@@ -59,8 +59,7 @@ class ProfilesDialogTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(session.start(), session.whyNot());
-        QVERIFY2(session.freshUser(), session.whyNot());
+        QVERIFY2(session.start() && session.freshUser(), session.whyNot());
         userDir = session.userDir();
         QVERIFY(models.isValid() && queues.isValid());
         // The sample queue's model PPD where the details look for it.

@@ -61,11 +61,7 @@ class ImagingApplyTest : public QObject
     bool choose(ZelDialog &dialog) { return paneldriver::choosePrinterAndPage(dialog, queue, dialog.imagingTab); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(session.start(), session.whyNot());
-        QVERIFY2(session.freshUser(), session.whyNot());
-    }
+    void initTestCase() { QVERIFY2(session.start() && session.freshUser(), session.whyNot()); }
 
     void cleanup() { DialogSession::forgetState(); }
 

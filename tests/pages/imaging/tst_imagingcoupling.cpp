@@ -30,11 +30,7 @@ class ImagingCouplingTest : public QObject
     ZelDialog *m_dialog = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(m_session.start(), m_session.whyNot());
-        QVERIFY2(m_session.freshUser(), m_session.whyNot());
-    }
+    void initTestCase() { QVERIFY2(m_session.start() && m_session.freshUser(), m_session.whyNot()); }
 
     void init()
     {

@@ -110,8 +110,7 @@ class ChoiceTextsTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(m_session.start(), m_session.whyNot());
-        QVERIFY2(m_session.freshUser(), m_session.whyNot());
+        QVERIFY2(m_session.start() && m_session.freshUser(), m_session.whyNot());
         QVERIFY2(samplePpds().size() >= 3, qPrintable(samplePpds().join(' ')));
     }
 

@@ -92,12 +92,8 @@ class WatermarkDialogTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(session.start(), session.whyNot());
-        // Both tests work on the same user's settings file.
-        QVERIFY2(session.freshUser(), session.whyNot());
-    }
+    // Both tests work on the same user's settings file.
+    void initTestCase() { QVERIFY2(session.start() && session.freshUser(), session.whyNot()); }
 
     void cleanup() { DialogSession::forgetState(); }
 
