@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // Records "title|text" of every message box that runs modally while it
 // lives, and closes each one so the code under test goes on.
 class BoxRecorder
@@ -17,6 +19,8 @@ public:
                 if (!box->isVisible())
                     return;
                 boxes << box->windowTitle() + QLatin1Char('|') + box->text();
+                if (whileShown)
+                    whileShown();
                 box->close();
             }
         });
@@ -24,6 +28,8 @@ public:
     }
 
     QStringList boxes;
+    // Runs while each box is still open, after it was recorded.
+    std::function<void()> whileShown;
 
 private:
     QTimer probe;

@@ -1,62 +1,33 @@
 #pragma once
 
 // Driving the main dialog as a user does, for the test folders that need the
-// real dialog: a user folder it starts in without the first-run question,
-// picking a queue in the printer table, and reading what it stored.
+// real dialog: picking a queue in the printer table, the verdict of the
+// constraint pass as the user sees it, and what lpoptions kept for a queue.
 
+#include "kchoice.h"
+#include "koption.h"
+#include "optionstore.h"
 #include "printertab.h"
+#include "processrunner.h"
+#include "sessionstate.h"
+#include "tab.h"
+#include "zelbuttongroup.h"
 #include "zeldialog.h"
+#include "zeltabwidget.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
+#include <QDialogButtonBox>
 #include <QHash>
+#include <QIcon>
+#include <QImage>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
+#include <QtTest>
+
+#include <cups/cups.h>
 
 namespace paneldriver {
-
-const QString sharedRoot = QStringLiteral("/usr/share/quorvan/");
-
-// USER becomes user, and its folder under the shared root gets a Settings
-// file, so the dialog asks nothing at start. The folder, or empty when it
-// could not be made.
-inline QString preparePanelUser(const QString &user)
-{
-    qputenv("USER", user.toLatin1());
-    const QString dir = sharedRoot + user + QLatin1Char('/');
-    if (!QDir().mkpath(dir))
-        return QString();
-    QFile settings(dir + QStringLiteral("Settings"));
-    if (!settings.open(QIODevice::WriteOnly) || settings.write("Telemetry=False\n") < 0)
-        return QString();
-    return dir;
-}
-
-// Takes away a folder preparePanelUser made. Nothing for an empty path, which
-// QDir would take for the working folder.
-inline void removePanelUser(const QString &dir)
-{
-    if (!dir.isEmpty())
-        QDir(dir).removeRecursively();
-}
-
-// The "KEY=VALUE" lines of a settings file; of repeated keys the first line,
-// as the panel reads them. Empty when the file cannot be read.
-inline QHash<QString, QString> readSettingsFile(const QString &path)
-{
-    QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const int eq = line.indexOf('=');
-        if (eq > 0 && !values.contains(QString::fromUtf8(line.left(eq))))
-            values.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
-    }
-    return values;
-}
 
 inline QTableWidget *printerTable(const ZelDialog &dialog)
 {
@@ -67,7 +38,7 @@ inline QStringList listedPrinters(const ZelDialog &dialog)
 {
     QStringList names;
     QTableWidget *table = printerTable(dialog);
-    for (int row = 0; row < table->rowCount(); ++row)
+    for (int row = 0; table && row < table->rowCount(); ++row)
         names << table->item(row, 0)->text();
     return names;
 }
@@ -86,5 +57,115 @@ inline bool choosePrinter(ZelDialog &dialog, const QString &queue)
         return false;
     printerTable(dialog)->setCurrentCell(row, 0);
     return true;
+}
+
+// The queue chosen, its store current and its settings file active, and
+// the page, which the queue must support, in front. False, with the test
+// failed, when any of it is not so: the caller cannot go on.
+inline bool choosePrinterAndPage(ZelDialog &dialog, const QString &queue, Tab *page)
+{
+    [&]() {
+        QVERIFY2(choosePrinter(dialog, queue), qPrintable(QStringLiteral("the private cupsd lists no ") + queue));
+        QVERIFY(currentOptionStore);
+        QCOMPARE(currentOptionStore->printerName(), queue);
+        QCOMPARE(activeSettingsPath, userDataDir + queue + QStringLiteral(".cfg"));
+        const int index = dialog.tabWidget->indexOf(page);
+        QVERIFY2(dialog.tabWidget->isTabEnabled(index) && page->isEnabled(),
+                 qPrintable(page->tabName() + QStringLiteral(" is not enabled for ") + queue));
+        dialog.tabWidget->setCurrentIndex(index);
+    }();
+    return !QTest::currentTestFailed();
+}
+
+// A click on the group's button for that choice of the option, which then
+// is the marked one.
+inline void clickChoice(ZelButtonGroup *group, const QString &keyword, const QString &choice)
+{
+    kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
+    QVERIFY2(option, qPrintable(keyword));
+    const kChoice *wanted = option->choiceByName(choice);
+    QVERIFY2(wanted, qPrintable(keyword + QLatin1Char(' ') + choice));
+    const int position = group->buttonNames().indexOf(wanted->text());
+    QVERIFY2(position >= 0, qPrintable(wanted->text()));
+    group->button(position)->click();
+    QCOMPARE(option->markedChoice(), wanted);
+}
+
+// Icons compare by their pixels at the tab bar's size.
+inline QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(QSize(28, 28)).toImage();
+}
+
+inline bool sameIcon(const QIcon &one, const QIcon &other)
+{
+    return iconImage(one) == iconImage(other);
+}
+
+inline bool showsIcon(const ZelDialog &dialog, Tab *page, const QIcon &icon)
+{
+    return sameIcon(dialog.tabWidget->tabIcon(dialog.tabWidget->indexOf(page)), icon);
+}
+
+// OK, Apply and "Save As..." in one line, so that a failed comparison names
+// each of them.
+inline QString shownButtons(const ZelDialog &dialog)
+{
+    const auto state = [](const QAbstractButton *button) {
+        return button->isEnabled() ? QStringLiteral("on") : QStringLiteral("off");
+    };
+    return QStringLiteral("OK %1, Apply %2, Save As... %3")
+        .arg(state(dialog.buttonBox->button(QDialogButtonBox::Ok)),
+             state(dialog.buttonBox->button(QDialogButtonBox::Apply)), state(dialog.saveAsButton));
+}
+
+inline QString buttonsShowing(bool enabled)
+{
+    return QStringLiteral("OK %1, Apply %1, Save As... %1").arg(enabled ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+// The pass's verdict everywhere the user sees it, and the page's own answer.
+// A page whose two icons look alike shows no verdict on its tab.
+inline QString shownVerdict(const ZelDialog &dialog, Tab *page)
+{
+    QString icon = QStringLiteral("another icon");
+    if (sameIcon(page->icon(), page->constraintIcon()))
+        icon = QStringLiteral("page and constraint icons alike");
+    else if (showsIcon(dialog, page, page->constraintIcon()))
+        icon = QStringLiteral("constraint icon");
+    else if (showsIcon(dialog, page, page->icon()))
+        icon = QStringLiteral("page icon");
+    return shownButtons(dialog) + (optionsConsistent ? QStringLiteral("; consistent") : QStringLiteral("; inconsistent"))
+        + (page->hasConflict() ? QStringLiteral("; page in conflict") : QStringLiteral("; page without conflict"))
+        + QStringLiteral("; ") + icon;
+}
+
+inline QString verdictShowing(bool consistent)
+{
+    return consistent ? buttonsShowing(true) + QStringLiteral("; consistent; page without conflict; page icon")
+                      : buttonsShowing(false) + QStringLiteral("; inconsistent; page in conflict; constraint icon");
+}
+
+// The queue's user defaults as "lpoptions -pQUEUE" lists them (the name
+// attached: one that begins with "-" would read as options), parsed as
+// libcups parses them; listed, when given, gets the output itself. A failed
+// lpoptions fails the running test with its error output.
+inline QHash<QString, QString> queueDefaults(const QString &queue, QByteArray *listed = nullptr)
+{
+    QHash<QString, QString> values;
+    const ProcessResult run = ProcessRunner::run(QStringLiteral("lpoptions"), {QStringLiteral("-p") + queue});
+    if (!run.succeeded()) {
+        const QString fault = QStringLiteral("lpoptions -p%1 failed: %2").arg(queue, QString::fromUtf8(run.standardError));
+        QTest::qFail(qPrintable(fault), __FILE__, __LINE__);
+        return values;
+    }
+    if (listed)
+        *listed = run.standardOutput;
+    cups_option_t *options = nullptr;
+    const int count = cupsParseOptions(run.standardOutput.trimmed().constData(), 0, &options);
+    for (int i = 0; i < count; ++i)
+        values.insert(QString::fromUtf8(options[i].name), QString::fromUtf8(options[i].value));
+    cupsFreeOptions(count, options);
+    return values;
 }
 }

@@ -18,13 +18,6 @@
 
 using fixturestore::writeSettings;
 
-// Once the PPD import is part of the build the stores come from the fixture
-// PPDs through it; until then from the same options built by hand.
-#if __has_include("ppdimport.h")
-#include "ppdimport.h"
-#include <cups/ppd.h>
-#define HALVANE_TEST_IMPORT 1
-#endif
 
 // Stands in for the main dialog: only its setConstraints() slot matters here.
 class PassRecorder : public QWidget
@@ -157,7 +150,6 @@ kOption *addOption(OptionStore *store, const QString &keyword, const QString &te
     return option;
 }
 
-const QList<QPair<QString, QString>> falseTrue = {{"False", "Off"}, {"True", "On"}};
 const QString errorImage = QStringLiteral("<img src=':/icons/error'>");
 }
 
@@ -176,39 +168,9 @@ class TestTab : public QObject
     // Option17 has the strongest level; tests tie what they block to its "On".
     OptionStore *buildStore(bool reduced = false)
     {
-#ifdef HALVANE_TEST_IMPORT
-        const QByteArray path = QByteArray(HALVANE_FIXTURES) + (reduced ? "/framework-reduced.ppd" : "/framework-page.ppd");
-        ppd_file_t *ppd = ppdOpenFile(path.constData());
-        if (!ppd)
-            qFatal("cannot open %s", path.constData());
-        auto *imported = new OptionStore;
-        imported->setPrinterName("TestQueue");
-        importPpd(ppd, imported);
-        ppdClose(ppd);
-        return imported;
-#endif
-        auto *store = new OptionStore;
-        store->setPrinterName("TestQueue");
-        if (!reduced) {
-            addOption(store, "PageSize", "Page Size", {{"A4", "A4"}, {"Letter", "Letter"}, {"Legal", "Legal"}}, "A4");
-            addOption(store, "Booklet", "Booklet", falseTrue, "False");
-            addOption(store, "Collate", "Collate", falseTrue, "True");
-        }
-        addOption(store, "Duplex", "Two-sided",
-                  {{"None", "Off"}, {"DuplexNoTumble", "Long edge"}, {"DuplexTumble", "Short edge"}},
-                  reduced ? "Maybe" : "None");
-        if (!reduced)
-            addOption(store, "StapleMode", "Staple", falseTrue, "False");
-        addOption(store, "StapleLocation", "Staple position", {{"None", "None"}, {"Left", "Left"}, {"Right", "Right"}}, "None");
-        addOption(store, "CaHueMaster", "Hue", {{"0", "0"}, {"30", "30"}, {"-20", "-20"}}, "0");
-        addOption(store, "Brightness", "Brightness", {{"0", "0"}, {"3", "3.0"}, {"-2", "-2.0"}}, "0");
-        addOption(store, "Mirror", "Mirror", falseTrue, "False");
-        addOption(store, "Option17", "Blocker", {{"Off", "Off"}, {"On", "On"}}, "Off");
-        store->option("Option17")->setLevel(0);
-        const QList<kOption *> all = store->options();
-        for (kOption *option : all)
-            option->select(option->defaultChoice());
-        return store;
+        return fixturestore::importFixture(
+            fixturestore::fixturePath(reduced ? QStringLiteral("framework-reduced.ppd") : QStringLiteral("framework-page.ppd")),
+            QStringLiteral("TestQueue"));
     }
 
     void useStore(OptionStore *store) { m_store.reset(store); }
@@ -230,14 +192,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-#ifdef HALVANE_TEST_IMPORT
-        qInfo("stores imported from the fixture PPDs");
-#else
-        qInfo("stores built by hand after the fixture PPDs");
-#endif
     }
 
-    // The store has what the test page binds, whichever way it was made.
+    // The store has what the test page binds.
     void storeMatchesTheFixture()
     {
         QCOMPARE(m_store->option("Duplex")->choiceCount(), 3);

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <cups/cups.h>
-
 // Stand-ins for outside programs, put first on PATH by the tests: shell
 // scripts that record their arguments (each ended by a NUL byte) in a file.
 
@@ -46,14 +44,3 @@ inline QStringList readRecord(const QString &recordPath, int skipLines = 0)
     return arguments;
 }
 
-// What lpoptions prints for a queue, as libcups parses it.
-inline QHash<QString, QString> parseLpoptionsOutput(const QByteArray &output)
-{
-    QHash<QString, QString> values;
-    cups_option_t *options = nullptr;
-    const int count = cupsParseOptions(output.trimmed().constData(), 0, &options);
-    for (int i = 0; i < count; ++i)
-        values.insert(QString::fromUtf8(options[i].name), QString::fromUtf8(options[i].value));
-    cupsFreeOptions(count, options);
-    return values;
-}

@@ -3,12 +3,15 @@
 // records its words, fails or hangs) and other programs' print settings.
 #include "boxrecorder.h"
 #include "commandstandin.h"
+#include "dialogsession.h"
 #include "lpoptionscommand.h"
 #include "optionstore.h"
 #include "paneldriver.h"
 #include "ppdimport.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
+#include "storedsettings.h"
+#include "temporaryhome.h"
 #include "zeldialog.h"
 #include "zeltabwidget.h"
 
@@ -17,9 +20,7 @@
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
-#include <unistd.h>
-
-using paneldriver::readSettingsFile;
+#include <memory>
 
 namespace {
 const QString lpoptionsFailed = QStringLiteral("Error|Error: Printer does not exist or lpoptions failed.");
@@ -31,20 +32,12 @@ class ApplyTest : public QObject
     Q_OBJECT
 
 private:
-    int serial = 0;
-    QStringList madeDirs;
+    DialogSession session{QStringLiteral("tst-apply"), DialogSession::PrivateCups};
     QByteArray savedPath;
-    QByteArray savedHome;
-    QTemporaryDir *home = nullptr;
-    QTemporaryDir *bin = nullptr;
+    std::unique_ptr<TemporaryHome> home;
+    std::unique_ptr<QTemporaryDir> bin;
 
-    void useFreshUser()
-    {
-        const QString dir = paneldriver::preparePanelUser(
-            QStringLiteral("tst-apply-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
-        QVERIFY(!dir.isEmpty());
-        madeDirs << dir;
-    }
+    void useFreshUser() { QVERIFY2(session.freshUser(), session.whyNot()); }
 
     // The queue's PPD through CUPS into a new current store, and the pages
     // reloaded from it, as a change of printer leaves them.
@@ -87,18 +80,16 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root and lpoptions would write the system-wide file: run as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        QVERIFY2(session.start(), session.whyNot());
         savedPath = qgetenv("PATH");
-        savedHome = qgetenv("HOME");
     }
 
+    // A HOME of each test's own: a good Apply removes the file planted there.
     void init()
     {
-        home = new QTemporaryDir;
-        bin = new QTemporaryDir;
-        qputenv("HOME", home->path().toUtf8());
-        qunsetenv("XDG_CONFIG_HOME");
+        home.reset(new TemporaryHome);
+        bin.reset(new QTemporaryDir);
+        QVERIFY(home->isValid() && bin->isValid());
         QDir().mkpath(QFileInfo(otherProgramFile()).path());
         QFile file(otherProgramFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -107,20 +98,10 @@ private slots:
 
     void cleanup()
     {
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        knownPrinterNames.clear();
-        activeSettingsPath.clear();
+        DialogSession::forgetState();
         qputenv("PATH", savedPath);
-        qputenv("HOME", savedHome);
-        delete home;
-        delete bin;
-    }
-
-    void cleanupTestCase()
-    {
-        for (const QString &dir : qAsConst(madeDirs))
-            QDir(dir).removeRecursively();
+        home.reset();
+        bin.reset();
     }
 
     void noPrinterSelected()
@@ -159,13 +140,11 @@ private slots:
         dialog.slotButtonApply();
         QCOMPARE(recorder.boxes, QStringList{applied});
 
-        const QHash<QString, QString> stored = readSettingsFile(cfgPath(queue));
+        const QHash<QString, QString> stored = storedsettings::read(cfgPath(queue));
         QVERIFY(!stored.isEmpty());
         QStringList keywords;
         QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
-        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {"-p" + queue});
-        QVERIFY(readBack.succeeded());
-        const QHash<QString, QString> defaults = parseLpoptionsOutput(readBack.standardOutput);
+        const QHash<QString, QString> defaults = paneldriver::queueDefaults(queue);
         int passed = 0;
         for (const QString &keyword : qAsConst(keywords)) {
             if (stored.value(keyword).isEmpty())
@@ -207,7 +186,7 @@ private slots:
         QVERIFY(words.size() % 2 == 1);
         QStringList keywords;
         QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
-        const QHash<QString, QString> stored = readSettingsFile(cfgPath(queue));
+        const QHash<QString, QString> stored = storedsettings::read(cfgPath(queue));
         QStringList expected = {"-p" + queue};
         for (const QString &keyword : qAsConst(keywords)) {
             if (!stored.value(keyword).isEmpty())

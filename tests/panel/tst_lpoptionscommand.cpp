@@ -3,6 +3,8 @@
 // the failures of an lpoptions that fails, crashes, hangs or is missing.
 #include "commandstandin.h"
 #include "lpoptionscommand.h"
+#include "paneldriver.h"
+#include "temporaryhome.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,20 +33,10 @@ class LpoptionsCommandTest : public QObject
 
 private:
     QByteArray savedPath;
-    QByteArray savedHome;
 
 private slots:
-    void initTestCase()
-    {
-        savedPath = qgetenv("PATH");
-        savedHome = qgetenv("HOME");
-    }
-
-    void cleanup()
-    {
-        qputenv("PATH", savedPath);
-        qputenv("HOME", savedHome);
-    }
+    void initTestCase() { savedPath = qgetenv("PATH"); }
+    void cleanup() { qputenv("PATH", savedPath); }
 
     void keywordsOfTheTopLevelGroupsInFileOrder()
     {
@@ -106,8 +98,7 @@ private slots:
         QFETCH(QString, queue);
         QVERIFY2(geteuid() != 0, "as root lpoptions writes the system-wide file: run as an ordinary user (CTest does)");
         QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
-        QTemporaryDir home;
-        qputenv("HOME", home.path().toUtf8());
+        TemporaryHome home;
 
         QStringList keywords;
         QVERIFY(LpoptionsCommand::queuePpdKeywords(queue, &keywords));
@@ -119,9 +110,7 @@ private slots:
         QVERIFY2(run.succeeded(), run.standardError.constData());
         QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral(".cups/lpoptions"))));
 
-        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {"-p", queue});
-        QVERIFY2(readBack.succeeded(), readBack.standardError.constData());
-        const QHash<QString, QString> values = parseLpoptionsOutput(readBack.standardOutput);
+        const QHash<QString, QString> values = paneldriver::queueDefaults(queue);
         QCOMPARE(values.value(QStringLiteral("PageSize")), QStringLiteral("Letter"));
         QCOMPARE(values.value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
         QCOMPARE(values.value(QStringLiteral("Wtxt")), QStringLiteral("A B!"));

@@ -8,17 +8,19 @@
 #include "printertab.h"
 #include "commandstandin.h"
 #include "comboboxex.h"
+#include "dialogsession.h"
 #include "optionstore.h"
 #include "paneldriver.h"
+#include "panelusers.h"
 #include "passwordprompt.h"
 #include "processrunner.h"
 #include "sessionstate.h"
+#include "temporaryhome.h"
 #include "zeldialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -56,8 +58,7 @@ class PasswordPromptTest : public QObject
 private:
     QString password;
     int serial = 0;
-    QStringList madeDirs;
-    QByteArray savedHome;
+    PanelUsers users{QStringLiteral("tst-prompt")};
 
     // A queue name no earlier run of the writer has recorded.
     QString fresh(const QString &stem)
@@ -65,13 +66,7 @@ private:
         return stem + QStringLiteral("-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
     }
 
-    void useFreshUser()
-    {
-        const QString dir = paneldriver::preparePanelUser(
-            QStringLiteral("tst-prompt-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
-        QVERIFY(!dir.isEmpty());
-        madeDirs << dir;
-    }
+    void useFreshUser() { QVERIFY2(!users.freshUser().isEmpty(), PanelUsers::unwritable()); }
 
     static bool sudoHasCachedCredentials()
     {
@@ -86,7 +81,6 @@ private slots:
         QVERIFY2(!password.isEmpty(), "no test password in /etc/halvane-test/password: run scripts/prepare-test-user.sh as root");
         QVERIFY2(QFileInfo(QStringLiteral("/usr/local/bin/zelPPDWrite_F")).isExecutable(),
                  "the writer stand-in is missing: run scripts/prepare-test-user.sh as root");
-        savedHome = qgetenv("HOME");
         if (!qEnvironmentVariableIsEmpty("CUPS_SERVER")) {
             const ProcessResult added = ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"),
                 {"-p", rootRoadQueue, "-E", "-v", "file:/dev/null", "-P", QStringLiteral(HALVANE_FIXTURES "/apply-keywords.ppd")});
@@ -94,20 +88,9 @@ private slots:
         }
     }
 
-    void cleanup()
-    {
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        knownPrinterNames.clear();
-        qputenv("HOME", savedHome);
-    }
+    void cleanup() { DialogSession::forgetState(); }
 
-    void cleanupTestCase()
-    {
-        ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"), {"-x", rootRoadQueue});
-        for (const QString &dir : qAsConst(madeDirs))
-            QDir(dir).removeRecursively();
-    }
+    void cleanupTestCase() { ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"), {"-x", rootRoadQueue}); }
 
     void sudoRunsTheWriterAsRootWithTheWordsUnchanged_data()
     {
@@ -258,8 +241,7 @@ private slots:
     {
         QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
         useFreshUser();
-        QTemporaryDir home;
-        qputenv("HOME", home.path().toUtf8());
+        TemporaryHome home;
         ZelDialog dialog;
         const QString queue = QStringLiteral("Cost$Center");
         currentOptionStore = new OptionStore;
@@ -300,22 +282,13 @@ private slots:
         QFETCH(bool, written);
         QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
         useFreshUser();
-        QTemporaryDir home;
-        qputenv("HOME", home.path().toUtf8());
+        TemporaryHome home;
         ZelDialog dialog;
         dialog.show();
-        auto *table = dialog.printerTab->findChild<QTableWidget *>();
-        QVERIFY(table);
-        int row = -1;
-        for (int r = 0; r < table->rowCount(); ++r) {
-            if (table->item(r, 0) && table->item(r, 0)->text() == rootRoadQueue)
-                row = r;
-        }
-        QVERIFY2(row >= 0, "the added queue is not listed");
         {
             // The first selection of a queue without settings file applies at once.
             BoxRecorder first;
-            table->setCurrentCell(row, 0);
+            QVERIFY2(paneldriver::choosePrinter(dialog, rootRoadQueue), "the added queue is not listed");
             QVERIFY(first.boxes.isEmpty());
         }
         QVERIFY(currentOptionStore);

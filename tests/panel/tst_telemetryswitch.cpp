@@ -1,5 +1,7 @@
 // The telemetry switch, run through the built program: it must end before
 // any application object exists, so the tests give it no display at all.
+#include "panelusers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,16 +27,10 @@ class TelemetrySwitchTest : public QObject
     Q_OBJECT
 
 private:
-    int runCount = 0;
-    QStringList madeDirs;
+    PanelUsers users{QStringLiteral("tst-switch")};
 
     // A user name of its own per run, so every case starts from a known state.
-    QString freshUser()
-    {
-        const QString user = QStringLiteral("tst-switch-%1-%2").arg(QCoreApplication::applicationPid()).arg(++runCount);
-        madeDirs << sharedRoot + QLatin1Char('/') + user;
-        return user;
-    }
+    QString freshUser() { return users.freshName(); }
 
     QProcess *start(const QStringList &arguments, const QString &user, const QString &platform)
     {
@@ -54,14 +50,7 @@ private slots:
     {
         QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program + " was not built"));
         QFileInfo root(sharedRoot);
-        QVERIFY2(root.isDir() && root.isWritable(),
-                 "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
-    }
-
-    void cleanupTestCase()
-    {
-        for (const QString &dir : qAsConst(madeDirs))
-            QDir(dir).removeRecursively();
+        QVERIFY2(root.isDir() && root.isWritable(), PanelUsers::unwritable());
     }
 
     void recordsTheAnswer_data()

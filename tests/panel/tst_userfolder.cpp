@@ -4,13 +4,15 @@
 // user, against the private cupsd; the folders of another user come from the
 // root fixture foreign_folders (tests/harness/foreign-folders.sh).
 #include "boxrecorder.h"
-#include "koption.h"
-#include "kchoice.h"
+#include "dialogsession.h"
+#include "fixturestore.h"
 #include "optionstore.h"
 #include "paneldriver.h"
 #include "profilefiles.h"
 #include "profilesavedialog.h"
 #include "sessionstate.h"
+#include "storedsettings.h"
+#include "temporaryhome.h"
 #include "zeldialog.h"
 
 #include <QLineEdit>
@@ -43,23 +45,18 @@ void put(const QString &path, const QByteArray &data)
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     file.write(data);
 }
+}
 
-QString markedName(const QString &keyword)
-{
-    kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
-    return option && option->markedChoice() ? option->markedChoice()->name() : QString();
-}
-}
+using fixturestore::markedName;
 
 class UserFolderTest : public QObject
 {
     Q_OBJECT
 
 private:
-    QScopedPointer<QTemporaryDir> home;
+    DialogSession session{QStringLiteral("tst-userfolder"), DialogSession::PrivateCups};
+    QScopedPointer<TemporaryHome> home;
     QScopedPointer<QTemporaryDir> victims;
-    QByteArray savedHome;
-    QString ownDir;
 
     // A file of the victim outside the folder, and a link to it planted there.
     QString plantLink(const QString &dir, const QString &name, const QByteArray &content)
@@ -81,8 +78,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest fixture cups)");
+        QVERIFY2(session.start(), session.whyNot());
         for (const char *name : {"HALVANE_FOREIGN_OPEN", "HALVANE_FOREIGN_CLOSED"}) {
             const QString dir = QString::fromLocal8Bit(qgetenv(name));
             struct stat info;
@@ -92,16 +88,14 @@ private slots:
                                                "foreign_folders makes it when CTest runs as root")
                                     .arg(QLatin1String(name), dir)));
         }
-        savedHome = qgetenv("HOME");
     }
 
     void init()
     {
         // Apply also writes lpoptions and other programs' files in HOME.
-        home.reset(new QTemporaryDir);
+        home.reset(new TemporaryHome);
         victims.reset(new QTemporaryDir);
         QVERIFY(home->isValid() && victims->isValid());
-        qputenv("HOME", QFile::encodeName(home->path()));
         // A read that blocks on a FIFO ends the test here instead of hanging it.
         ::alarm(60);
     }
@@ -109,13 +103,8 @@ private slots:
     void cleanup()
     {
         ::alarm(0);
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        knownPrinterNames.clear();
-        activeSettingsPath.clear();
-        qputenv("HOME", savedHome);
-        paneldriver::removePanelUser(ownDir);
-        ownDir.clear();
+        DialogSession::forgetState();
+        home.reset();
     }
 
     // Nothing of the folder is read, nothing is written there or through its
@@ -195,8 +184,8 @@ private slots:
     // freeze), the link is not read through, and Apply replaces both.
     void plantedEntriesInTheOwnFolder()
     {
-        ownDir = paneldriver::preparePanelUser(QStringLiteral("tst-userfolder-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY(!ownDir.isEmpty());
+        QVERIFY2(session.freshUser(), session.whyNot());
+        const QString ownDir = session.userDir();
         QVERIFY(plantFifo(ownDir + QStringLiteral("Quorvan_Office.cfg")));
         const QString victim = plantLink(ownDir, QStringLiteral("Cost$Center.cfg"), "PageSize=Letter\n");
         QVERIFY(!victim.isEmpty());
@@ -216,7 +205,7 @@ private slots:
             struct stat info;
             QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
             QVERIFY2(S_ISREG(info.st_mode), qPrintable(path));
-            QCOMPARE(paneldriver::readSettingsFile(path).value(QStringLiteral("PageSize")), QStringLiteral("A4"));
+            QCOMPARE(storedsettings::read(path).value(QStringLiteral("PageSize")), QStringLiteral("A4"));
         }
         QCOMPARE(contents(victim), QByteArray("PageSize=Letter\n"));
     }

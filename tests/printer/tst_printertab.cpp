@@ -1,6 +1,8 @@
 // The printer page against the private cupsd and its sample queues: which
 // queues are listed, choosing one, its installable options, and queues that
 // change or vanish under the panel.
+#include "boxrecorder.h"
+#include "dialogsession.h"
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
@@ -17,7 +19,6 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTranslator>
@@ -25,7 +26,6 @@
 
 #include <cups/cups.h>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 QString lpadminPath()
@@ -33,28 +33,6 @@ QString lpadminPath()
     return QStandardPaths::findExecutable(QStringLiteral("lpadmin"),
                                           {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin")});
 }
-
-// Every modal message box that opens while this lives, closed and recorded.
-class BoxRecorder
-{
-public:
-    BoxRecorder()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this]() {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                boxes << box->windowTitle() + QLatin1Char('|') + box->text();
-                pendingWhileShown << RetiredStore::pending();
-                box->close();
-            }
-        });
-        timer.start(20);
-    }
-    QStringList boxes;
-    QList<int> pendingWhileShown;
-
-private:
-    QTimer timer;
-};
 }
 
 class PrinterTabTest : public QObject
@@ -62,7 +40,7 @@ class PrinterTabTest : public QObject
     Q_OBJECT
 
 private:
-    QString userDir;
+    DialogSession session{QStringLiteral("tst-printer"), DialogSession::PrivateCups};
     QStringList addedQueues;
     QString ppdTempDir;
     std::unique_ptr<QTemporaryDir> tempDir;
@@ -133,12 +111,10 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER") && !qEnvironmentVariableIsEmpty("HALVANE_CUPS_QUEUES"),
-                 "needs the private cupsd (CTest fixture cups)");
+        QVERIFY2(session.start(), session.whyNot());
+        QVERIFY2(!qEnvironmentVariableIsEmpty("HALVANE_CUPS_QUEUES"), "needs the private cupsd's list of queues (CTest's cups fixture)");
         QVERIFY2(!lpadminPath().isEmpty(), "lpadmin is not installed");
-        userDir = paneldriver::preparePanelUser(QStringLiteral("tst-printer-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY2(!userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
+        QVERIFY2(session.freshUser(), session.whyNot());
         // libcups puts the fetched PPDs here: none may be left behind.
         tempDir.reset(new QTemporaryDir);
         QVERIFY(tempDir->isValid());
@@ -146,28 +122,14 @@ private slots:
         qputenv("TMPDIR", QFile::encodeName(ppdTempDir));
     }
 
-    void init()
-    {
-        knownPrinterNames.clear();
-        currentOptionStore = nullptr;
-        activeSettingsPath.clear();
-    }
-
     void cleanup()
     {
         dialog.reset();
         for (const QString &queue : QStringList(addedQueues))
             removeQueue(queue);
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        QTest::qWait(0); // stores dropped by the page
+        DialogSession::forgetState();
         QCOMPARE(RetiredStore::pending(), 0);
         QCOMPARE(tempPpdFiles(), QStringList());
-    }
-
-    void cleanupTestCase()
-    {
-        paneldriver::removePanelUser(userDir);
     }
 
     void listsTheMakersQueues_data()
@@ -403,6 +365,8 @@ private slots:
         // Any change runs the pass, which notices; from the event loop, as
         // a click would.
         BoxRecorder recorder;
+        QList<int> pendingWhileShown;
+        recorder.whileShown = [&pendingWhileShown]() { pendingWhileShown << RetiredStore::pending(); };
         QEventLoop loop;
         QTimer::singleShot(0, [&]() {
             dialog->setConstraints();
@@ -412,7 +376,7 @@ private slots:
         QCOMPARE(recorder.boxes,
                  QStringList{"Error|It looks like your installed printers have changed.\nReloading list now."});
         // The dropped store outlived the box: the pass was still running.
-        QCOMPARE(recorder.pendingWhileShown, QList<int>{1});
+        QCOMPARE(pendingWhileShown, QList<int>{1});
         QVERIFY(!currentOptionStore);
         QVERIFY(table()->selectedItems().isEmpty());
         QCOMPARE(table()->currentRow(), -1);

@@ -6,6 +6,7 @@
 
 #include "booklettab.h"
 #include "finishingtab.h"
+#include "fixturestore.h"
 #include "generaltab.h"
 #include "imagingtab.h"
 #include "jobtab.h"
@@ -27,10 +28,7 @@
 
 namespace profilefixture {
 
-inline QString fixturePath(const QString &name)
-{
-    return QStringLiteral(HALVANE_FIXTURES "/") + name;
-}
+using fixturestore::fixturePath;
 
 // The three folders the profile dialogs use, each a fresh temporary one for
 // the life of this object.

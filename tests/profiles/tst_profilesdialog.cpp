@@ -5,14 +5,14 @@
 // ordinary user: the panel refuses root, and lpoptions run by root would
 // write the system-wide file.
 #include "boxrecorder.h"
+#include "dialogsession.h"
 #include "generaltab.h"
-#include "panel/commandstandin.h"
 #include "paneldriver.h"
-#include "processrunner.h"
 #include "profiledialog.h"
 #include "profilefiles.h"
 #include "profilefixture.h"
 #include "profilesavedialog.h"
+#include "storedsettings.h"
 #include "zelbuttongroup.h"
 #include "zeldialog.h"
 
@@ -23,16 +23,10 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include <unistd.h>
+using paneldriver::queueDefaults;
 
 namespace {
 const QString queue = QStringLiteral("Quorvan_Color");
-
-QHash<QString, QString> queueDefaults()
-{
-    const ProcessResult listed = ProcessRunner::run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
-    return listed.succeeded() ? parseLpoptionsOutput(listed.standardOutput) : QHash<QString, QString>();
-}
 
 QPushButton *listButton(ProfileDialog *list, QDialogButtonBox::ButtonRole role)
 {
@@ -57,22 +51,17 @@ class ProfilesDialogTest : public QObject
 {
     Q_OBJECT
 
+    DialogSession session{QStringLiteral("tst-profiles"), DialogSession::PrivateCups};
     QString userDir;
-    QTemporaryDir home;
     QTemporaryDir models;
     QTemporaryDir queues;
-    QByteArray savedHome;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
-        QVERIFY(home.isValid() && models.isValid() && queues.isValid());
-        savedHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toUtf8()); // lpoptions writes ~/.cups here
-        userDir = paneldriver::preparePanelUser(QStringLiteral("tst-profiles-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY(!userDir.isEmpty());
+        QVERIFY2(session.start() && session.freshUser(), session.whyNot());
+        userDir = session.userDir();
+        QVERIFY(models.isValid() && queues.isValid());
         // The sample queue's model PPD where the details look for it.
         ProfileFiles::modelPpdFolder = models.path() + QLatin1Char('/');
         ProfileFiles::queuePpdFolder = queues.path();
@@ -80,17 +69,13 @@ private slots:
                             models.filePath(QStringLiteral("Quorvan_Color_5530.ppd"))));
     }
 
-    void cleanupTestCase()
-    {
-        paneldriver::removePanelUser(userDir);
-        qputenv("HOME", savedHome);
-    }
+    void cleanup() { DialogSession::forgetState(); }
 
     void saveListLoadApplyAndDelete()
     {
         BoxRecorder boxes;
         ZelDialog dialog;
-        QVERIFY2(paneldriver::choosePrinter(dialog, queue), "the sample queue is not listed");
+        QVERIFY(paneldriver::choosePrinterAndPage(dialog, queue, dialog.generalTab));
         QVERIFY(dialog.saveAsButton->isEnabled());
         QVERIFY(dialog.profilesButton->isEnabled());
         ZelButtonGroup *duplex = dialog.generalTab->duplexGroup;
@@ -106,7 +91,7 @@ private slots:
         save->findChild<QTextEdit *>()->setPlainText(QStringLiteral("for reports\nand letters"));
         save->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QVERIFY(!save->isVisible());
-        const QHash<QString, QString> saved = paneldriver::readSettingsFile(userDir + QStringLiteral("Two sided.cfg"));
+        const QHash<QString, QString> saved = storedsettings::read(userDir + QStringLiteral("Two sided.cfg"));
         QCOMPARE(saved.value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
         QCOMPARE(saved.value(QStringLiteral("ProfileDescription")), QStringLiteral("for reports\\nand letters"));
 
@@ -129,13 +114,13 @@ private slots:
         QCOMPARE(activeSettingsPath, userDir + QStringLiteral("Two sided.cfg"));
         QCOMPARE(duplex->checkedIndex(), 1);
         QCOMPARE(currentOptionStore->option("Duplex")->markedChoice()->name(), QStringLiteral("DuplexNoTumble"));
-        QVERIFY(dialog.buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
+        QCOMPARE(paneldriver::shownButtons(dialog), paneldriver::buttonsShowing(true));
 
         // Nothing reached the queue before Apply.
-        QCOMPARE(queueDefaults().value(QStringLiteral("Duplex")), QStringLiteral("None"));
+        QCOMPARE(queueDefaults(queue).value(QStringLiteral("Duplex")), QStringLiteral("None"));
         dialog.buttonBox->button(QDialogButtonBox::Apply)->click();
         QCOMPARE(boxes.boxes, QStringList{"Success|Settings applied."});
-        QCOMPARE(queueDefaults().value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
+        QCOMPARE(queueDefaults(queue).value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
 
         // "Factory Default" through the list's Apply: the queue's PPD defaults.
         dialog.profilesButton->click();

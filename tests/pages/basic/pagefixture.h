@@ -4,6 +4,7 @@
 // choices taken out), a settings file to reload from, and a stand-in for the
 // main dialog that records what its slots see.
 
+#include "fixturestore.h"
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
@@ -16,19 +17,9 @@
 #include <QWidget>
 #include <QtTest>
 
-#include <cups/ppd.h>
-
-#include "ppdimport.h"
-
 namespace pagefixture {
 
-// A fixture by name, or a PPD a test wrote itself by its absolute path.
-inline QString fixturePath(const QString &name)
-{
-    if (name.startsWith(QLatin1Char('/')))
-        return name;
-    return QStringLiteral(HALVANE_FIXTURES "/") + name;
-}
+using fixturestore::fixturePath;
 
 // The fixture's text without the OpenUI blocks of the named options and
 // without the lines that start with one of dropLines (single choices).
@@ -73,14 +64,7 @@ inline QString writeVariant(const QTemporaryDir &dir, const QString &fixture, co
 // A new store for the queue "PageQueue" from a PPD file.
 inline OptionStore *storeFromPpd(const QString &path)
 {
-    ppd_file_t *ppd = ppdOpenFile(QFile::encodeName(path).constData());
-    if (!ppd)
-        qFatal("cannot open PPD %s", qPrintable(path));
-    auto *store = new OptionStore;
-    store->setPrinterName(QStringLiteral("PageQueue"));
-    importPpd(ppd, store);
-    ppdClose(ppd);
-    return store;
+    return fixturestore::importFixture(path, QStringLiteral("PageQueue"));
 }
 
 // Makes the store current, with the settings file holding lines (a snapshot
@@ -102,13 +86,7 @@ inline void useStore(OptionStore *store, const QTemporaryDir &dir, const QList<Q
     activeSettingsPath = path;
 }
 
-inline QString markedName(const QString &keyword)
-{
-    kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
-    if (!option)
-        return QStringLiteral("<no option>");
-    return option->markedChoice() ? option->markedChoice()->name() : QStringLiteral("<none>");
-}
+using fixturestore::markedName;
 
 inline bool isBlocked(const QString &keyword, const QString &choice)
 {

@@ -18,8 +18,7 @@
 #include <QSlider>
 #include <QtTest>
 
-using imagingfixtures::marked;
-using imagingfixtures::onNextModal;
+using fixturestore::markedName;
 using fixturestore::writeSettings;
 using Pairs = QList<QPair<QString, QString>>;
 
@@ -165,7 +164,7 @@ private slots:
         QCOMPARE(m_mono->brightnessEdit()->text(), QString::number(brightness));
         QCOMPARE(m_mono->brightnessSlider()->isEnabled(), custom);
         QCOMPARE(m_mono->contrastEdit()->isEnabled(), custom);
-        QCOMPARE(marked("Madj"), madj);
+        QCOMPARE(markedName("Madj"), madj);
     }
 
     void monoTypedValueMovesSlider()
@@ -199,7 +198,7 @@ private slots:
         writeSettings({"Madj=True", "fMalt=4.5", "fMact=3"});
         m_mono->loadStoredValues();
         m_mono->resetStates();
-        QCOMPARE(marked("Madj"), QString("False"));
+        QCOMPARE(markedName("Madj"), QString("False"));
         QVERIFY(!m_mono->customCheckBox()->isChecked());
         QCOMPARE(m_mono->brightnessSlider()->value(), 0);
         QCOMPARE(m_mono->contrastSlider()->value(), 0);
@@ -258,7 +257,7 @@ private slots:
         QVERIFY(!m_mono->isVisible());
 
         const Pairs pairs = m_mono->getOptions();
-        QCOMPARE(marked("Madj"), QString("True"));
+        QCOMPARE(markedName("Madj"), QString("True"));
         if (ending == Ending::Ok) {
             QCOMPARE(value(pairs, "fMalt"), QString("4.5"));
             QCOMPARE(value(pairs, "fMact"), QString("7"));
@@ -481,7 +480,7 @@ private slots:
         writeSettings(settings);
         m_color->loadStoredValues();
         QCOMPARE(m_color->customCheckBox()->isChecked(), custom);
-        QCOMPARE(marked("Cadj"), QString(custom ? "True" : "False"));
+        QCOMPARE(markedName("Cadj"), QString(custom ? "True" : "False"));
         QCOMPARE(m_color->balanceButton()->isChecked(), balance);
         QCOMPARE(m_color->hueGroupBox()->isHidden(), balance);
         QCOMPARE(m_color->slider(key)->value(), position);
@@ -556,8 +555,8 @@ private slots:
         writeSettings({"Cadj=True", "CaColorSpace=1", "fCaYB=4", "fCast=1"});
         m_color->loadStoredValues();
         m_color->resetStates();
-        QCOMPARE(marked("Cadj"), QString("False"));
-        QCOMPARE(marked("CaColorSpace"), QString("-1"));
+        QCOMPARE(markedName("Cadj"), QString("False"));
+        QCOMPARE(markedName("CaColorSpace"), QString("-1"));
         QVERIFY(m_color->hslButton()->isChecked());
         QVERIFY(!m_color->hueGroupBox()->isHidden());
         QVERIFY(!m_color->hueGroupBox()->isEnabled());
@@ -593,13 +592,13 @@ private slots:
 
         const Pairs pairs = m_color->getOptions();
         if (ending == Ending::Ok) {
-            QCOMPARE(marked("CaColorSpace"), QString("1"));
+            QCOMPARE(markedName("CaColorSpace"), QString("1"));
             QCOMPARE(value(pairs, "CaColorSpace"), QString("1"));
             QCOMPARE(value(pairs, "fCaMG"), QString("3"));
             QCOMPARE(value(pairs, "fCaHy"), QString("0"));
             QCOMPARE(m_color->keptHue(), 0);
         } else {
-            QCOMPARE(marked("CaColorSpace"), QString("0"));
+            QCOMPARE(markedName("CaColorSpace"), QString("0"));
             QCOMPARE(value(pairs, "CaColorSpace"), QString("0"));
             QCOMPARE(value(pairs, "HueIndex"), QString("2"));
             QCOMPARE(value(pairs, "fCaHy"), QString("1.5"));
@@ -609,7 +608,7 @@ private slots:
             QVERIFY(hueRowShown("CaHy"));
             QCOMPARE(m_color->keptHue(), 2);
         }
-        QCOMPARE(marked("Cadj"), QString("True"));
+        QCOMPARE(markedName("Cadj"), QString("True"));
 
         // The next run starts from what was kept.
         onNextModal([this](QWidget *) {

@@ -4,7 +4,9 @@
 // ordinary user: the panel refuses root, and lpoptions run by root would
 // write the system-wide file.
 #include "adjustmentdialog.h"
+#include "boxrecorder.h"
 #include "comboboxex.h"
+#include "dialogsession.h"
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
@@ -12,49 +14,25 @@
 #include "printertab.h"
 #include "processrunner.h"
 #include "sessionstate.h"
+#include "storedsettings.h"
 #include "zelbuttongroup.h"
 #include "zeldialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTableWidget>
 #include <QtTest>
 
-#include <unistd.h>
-
-using imagingfixtures::onNextModal;
 
 namespace {
 const QString queue = QStringLiteral("Quorvan_Office");
 
-// Closes every message box that runs while it lives, recording its text.
-class BoxCloser
-{
-public:
-    BoxCloser()
-    {
-        QObject::connect(&probe, &QTimer::timeout, [this]() {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box && box->isVisible()) {
-                texts << box->text();
-                box->close();
-            }
-        });
-        probe.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer probe;
-};
-
 // The queue's marked choices as "lpoptions -p QUEUE -l" lists them.
-QHash<QString, QString> queueDefaults()
+QHash<QString, QString> markedChoices()
 {
     QHash<QString, QString> values;
     const ProcessResult listed = ProcessRunner::run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue, QStringLiteral("-l")});
@@ -78,44 +56,22 @@ class ImagingApplyTest : public QObject
 {
     Q_OBJECT
 
-    QString m_userDir;
-    QTemporaryDir m_home;
-    QByteArray m_savedHome;
+    DialogSession session{QStringLiteral("tst-imaging-apply"), DialogSession::PrivateCups};
 
-    void choose(ZelDialog &dialog)
-    {
-        QVERIFY(paneldriver::printerTable(dialog));
-        QVERIFY2(paneldriver::choosePrinter(dialog, queue), "the sample queue is not listed");
-        QVERIFY(currentOptionStore);
-        QCOMPARE(currentOptionStore->printerName(), queue);
-        QVERIFY(dialog.imagingTab->isEnabled());
-    }
+    bool choose(ZelDialog &dialog) { return paneldriver::choosePrinterAndPage(dialog, queue, dialog.imagingTab); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
-        QVERIFY(m_home.isValid());
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", m_home.path().toUtf8()); // lpoptions writes ~/.cups here
-        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-imaging-apply-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY(!m_userDir.isEmpty());
-    }
+    void initTestCase() { QVERIFY2(session.start() && session.freshUser(), session.whyNot()); }
 
-    void cleanupTestCase()
-    {
-        paneldriver::removePanelUser(m_userDir);
-        qputenv("HOME", m_savedHome);
-    }
+    void cleanup() { DialogSession::forgetState(); }
 
     void editApplyAndReload()
     {
-        BoxCloser boxes;
+        BoxRecorder boxes;
         QHash<QString, QString> applied;
         {
             ZelDialog dialog;
-            choose(dialog);
+            QVERIFY(choose(dialog));
             ImagingTab *page = dialog.imagingTab;
 
             page->thriftinkGroup()->button(1)->click();
@@ -138,13 +94,13 @@ private slots:
             });
             page->settingsButton()->click();
 
-            boxes.texts.clear();
+            boxes.boxes.clear();
             dialog.slotButtonApply();
-            QCOMPARE(boxes.texts, QStringList{"Settings applied."});
+            QCOMPARE(boxes.boxes, QStringList{"Success|Settings applied."});
             applied = page->getOptions();
         }
 
-        const QHash<QString, QString> stored = paneldriver::readSettingsFile(m_userDir + queue + QStringLiteral(".cfg"));
+        const QHash<QString, QString> stored = storedsettings::read(session.settingsPath(queue));
         QCOMPARE(stored.value("Thft"), QString("Level4"));
         QCOMPARE(stored.value("Cadj"), QString("True"));
         QCOMPARE(stored.value("CaColorSpace"), QString("0"));
@@ -156,7 +112,7 @@ private slots:
         QCOMPARE(stored.value("Madj"), QString("False"));
         QCOMPARE(stored.value("ColorModel"), QString("CMYK"));
 
-        const QHash<QString, QString> defaults = queueDefaults();
+        const QHash<QString, QString> defaults = markedChoices();
         QCOMPARE(defaults.value("Thft"), QString("Level4"));
         QCOMPARE(defaults.value("Cadj"), QString("True"));
         QCOMPARE(defaults.value("CaColorSpace"), QString("0"));
@@ -166,7 +122,7 @@ private slots:
 
         // A later start shows what was applied.
         ZelDialog again;
-        choose(again);
+        QVERIFY(choose(again));
         ImagingTab *page = again.imagingTab;
         QCOMPARE(page->thriftinkGroup()->checkedIndex(), 1);
         QCOMPARE(page->levelBox()->currentIndex(), 3);

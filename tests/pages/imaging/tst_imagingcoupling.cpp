@@ -3,12 +3,12 @@
 // ZelDialog::toggleColorMode, and reach the adjustment dialogs. Runs as an
 // ordinary user: the panel refuses root.
 #include "adjustmentdialog.h"
+#include "dialogsession.h"
 #include "fixturestore.h"
 #include "generaltab.h"
 #include "imagingfixtures.h"
 #include "imagingtab.h"
 #include "monodialog.h"
-#include "paneldriver.h"
 #include "sessionstate.h"
 #include "tpxtab.h"
 #include "zelbuttongroup.h"
@@ -18,35 +18,25 @@
 #include <QSlider>
 #include <QtTest>
 
-#include <unistd.h>
-
-using imagingfixtures::marked;
+using fixturestore::markedName;
 using fixturestore::writeSettings;
 
 class ImagingCouplingTest : public QObject
 {
     Q_OBJECT
 
-    QString m_userDir;
+    DialogSession m_session{QStringLiteral("tst-imaging"), DialogSession::WithoutCups};
     fixturestore::CurrentStore m_store;
     ZelDialog *m_dialog = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-imaging-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY2(!m_userDir.isEmpty(),
-                 "/usr/share/quorvan must exist and be writable for every user (scripts/prepare-test-user.sh)");
-    }
-
-    void cleanupTestCase() { paneldriver::removePanelUser(m_userDir); }
+    void initTestCase() { QVERIFY2(m_session.start() && m_session.freshUser(), m_session.whyNot()); }
 
     void init()
     {
         m_dialog = new ZelDialog;
         m_store.reset(imagingfixtures::loadStore("imaging-page.ppd"));
-        activeSettingsPath = m_userDir + QStringLiteral("ImagingQueue.cfg");
+        activeSettingsPath = m_session.settingsPath(QStringLiteral("ImagingQueue"));
         writeSettings({"Cadj=True", "CaColorSpace=0", "fCast=1.5", "Madj=True", "fMalt=4.5"});
         // What a printer change does for this page.
         m_dialog->updateTabEnabled(m_dialog->imagingTab);
@@ -70,10 +60,10 @@ private slots:
         ImagingTab *page = m_dialog->imagingTab;
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 150);
         emit m_dialog->tpxTab->colorchanged();
-        QCOMPARE(marked("Cadj"), QString("False"));
-        QCOMPARE(marked("CaColorSpace"), QString("-1"));
+        QCOMPARE(markedName("Cadj"), QString("False"));
+        QCOMPARE(markedName("CaColorSpace"), QString("-1"));
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
-        QCOMPARE(marked("Madj"), QString("True"));
+        QCOMPARE(markedName("Madj"), QString("True"));
         QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
     }
 
@@ -82,12 +72,12 @@ private slots:
         ImagingTab *page = m_dialog->imagingTab;
         page->colorModeGroup()->button(1)->click();
         QCOMPARE(page->colorModeGroup()->checkedIndex(), 1);
-        QCOMPARE(marked("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
         QCOMPARE(page->getOptions().value("fMalt"), QString("4.5"));
 
         page->colorModeGroup()->button(0)->click();
-        QCOMPARE(marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
         QCOMPARE(page->getOptions().value("Madj"), QString("False"));
         QCOMPARE(page->getOptions().value("fMalt"), QString("0"));
     }
@@ -104,16 +94,16 @@ private slots:
         basic->button(1)->click();
         QCOMPARE(page->colorModeGroup()->checkedIndex(), 1);
         QCOMPARE(page->colorModeGroup()->checkedName(), QString("Black & white"));
-        QCOMPARE(marked("ColorModel"), QString("Gray"));
-        QCOMPARE(marked("Cadj"), QString("False"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("Cadj"), QString("False"));
         QCOMPARE(page->colorDialog()->slider("Cast")->value(), 0);
         QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
         QCOMPARE(page->getOptions().value("ColorModel"), QString("Gray"));
 
         basic->button(0)->click();
         QCOMPARE(page->colorModeGroup()->checkedIndex(), 0);
-        QCOMPARE(marked("ColorModel"), QString("CMYK"));
-        QCOMPARE(marked("Madj"), QString("False"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("Madj"), QString("False"));
         QCOMPARE(page->monoAdjustmentDialog()->brightnessSlider()->value(), 0);
     }
 
@@ -140,7 +130,7 @@ private slots:
         m_dialog->setConstraints();
         QCOMPARE(page->thriftinkGroup()->checkedIndex(), 1);
         QVERIFY(!page->thriftinkGroup()->isEnabled());
-        QCOMPARE(marked("Thft"), QString("Level3"));
+        QCOMPARE(markedName("Thft"), QString("Level3"));
         QCOMPARE(page->getOptions().value("Thft"), QString("Level3"));
     }
 

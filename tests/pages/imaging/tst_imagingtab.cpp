@@ -18,8 +18,7 @@
 #include <QSlider>
 #include <QtTest>
 
-using imagingfixtures::marked;
-using imagingfixtures::onNextModal;
+using fixturestore::markedName;
 using fixturestore::writeSettings;
 
 // Stands in for the main dialog until the constraint pass is built: it
@@ -40,7 +39,7 @@ public slots:
         if (runPasses && page)
             pass();
     }
-    void toggleColorMode() { log << "toggle:" + marked("ColorModel"); }
+    void toggleColorMode() { log << "toggle:" + markedName("ColorModel"); }
 
 public:
     int pass()
@@ -180,7 +179,7 @@ private slots:
             QCOMPARE(m_page->levelBox()->currentIndex(), levelIndex);
         }
         if (!marked.isEmpty())
-            QCOMPARE(imagingfixtures::marked("Thft"), marked);
+            QCOMPARE(markedName("Thft"), marked);
         QCOMPARE(m_page->getOptions().value("Thft"), reported);
         QVERIFY(!m_dialog->log.contains("pass"));
     }
@@ -200,19 +199,19 @@ private slots:
     {
         load("imaging-page.ppd");
         m_page->thriftinkGroup()->button(1)->click();
-        QCOMPARE(marked("Thft"), QString("Level3"));
+        QCOMPARE(markedName("Thft"), QString("Level3"));
         QVERIFY(m_page->levelBox()->isEnabled());
         QCOMPARE(m_page->levelBox()->currentIndex(), 2);
         QCOMPARE(m_page->getOptions().value("Thft"), QString("Level3"));
         QCOMPARE(m_dialog->log, QStringList{"pass"});
 
         m_page->levelBox()->setCurrentIndex(3);
-        QCOMPARE(marked("Thft"), QString("Level4"));
+        QCOMPARE(markedName("Thft"), QString("Level4"));
         QCOMPARE(m_page->getOptions().value("Thft"), QString("Level4"));
 
         m_dialog->log.clear();
         m_page->thriftinkGroup()->button(0)->click();
-        QCOMPARE(marked("Thft"), QString("Off"));
+        QCOMPARE(markedName("Thft"), QString("Off"));
         QVERIFY(!m_page->levelBox()->isEnabled());
         // Six choices: the box goes back to the middle, which marks nothing.
         QCOMPARE(m_page->levelBox()->currentIndex(), 2);
@@ -252,7 +251,7 @@ private slots:
         QCOMPARE(m_page->thriftinkGroup()->checkedIndex(), 1);
         QVERIFY(!m_page->thriftinkGroup()->isEnabled());
         QVERIFY(captionColour(m_page->thriftinkGroup()) != greyedCaption);
-        QCOMPARE(imagingfixtures::marked("Thft"), marked);
+        QCOMPARE(markedName("Thft"), marked);
         QCOMPARE(m_page->getOptions().value("Thft"), reported);
         QVERIFY(!m_page->enableOptions());
 
@@ -368,7 +367,7 @@ private slots:
         m_store->selectChoice("ColorModel", choice);
         m_dialog->pass();
         QCOMPARE(m_page->colorModeGroup()->checkedName(), shown);
-        QCOMPARE(marked("ColorModel"), choice);
+        QCOMPARE(markedName("ColorModel"), choice);
     }
 
     void settingsButtonOpensDialogOfTheMode()
@@ -395,16 +394,16 @@ private slots:
         m_page->colorModeGroup()->button(1)->click();
         // The main dialog hears of it before the choice is marked and the pass runs.
         QCOMPARE(m_dialog->log, (QStringList{"toggle:CMYK", "pass"}));
-        QCOMPARE(marked("ColorModel"), QString("Gray"));
-        QCOMPARE(marked("Cadj"), QString("False"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("Cadj"), QString("False"));
         QCOMPARE(m_page->colorDialog()->slider("Cast")->value(), 0);
-        QCOMPARE(marked("Madj"), QString("True"));
+        QCOMPARE(markedName("Madj"), QString("True"));
         QCOMPARE(m_page->monoAdjustmentDialog()->brightnessSlider()->value(), 45);
         QCOMPARE(m_page->getOptions().value("fMalt"), QString("4.5"));
 
         m_page->colorModeGroup()->button(0)->click();
-        QCOMPARE(marked("ColorModel"), QString("CMYK"));
-        QCOMPARE(marked("Madj"), QString("False"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("Madj"), QString("False"));
         QCOMPARE(m_page->monoAdjustmentDialog()->brightnessSlider()->value(), 0);
         QCOMPARE(m_page->getOptions().value("Madj"), QString("False"));
     }
@@ -413,8 +412,8 @@ private slots:
     {
         load("imaging-page.ppd", {"Cadj=True", "CaColorSpace=1", "fCaCR=2", "Madj=True", "fMact=3"});
         m_page->clearDialogSettings(1); // what the print-accounting page asks for
-        QCOMPARE(marked("Cadj"), QString("False"));
-        QCOMPARE(marked("CaColorSpace"), QString("-1"));
+        QCOMPARE(markedName("Cadj"), QString("False"));
+        QCOMPARE(markedName("CaColorSpace"), QString("-1"));
         QCOMPARE(m_page->getOptions().value("fCaCR"), QString("0"));
         QCOMPARE(m_page->getOptions().value("fMact"), QString("3"));
         m_page->clearDialogSettings(0);

@@ -8,11 +8,11 @@
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "pages/dialogpagetest.h"
 #include "paneldriver.h"
-#include "processrunner.h"
 #include "sessionstate.h"
-#include "settingsfile.h"
 #include "storedsecret.h"
+#include "storedsettings.h"
 #include "zeldialog.h"
 #include "zeltabwidget.h"
 
@@ -22,51 +22,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
-#include <memory>
-#include <unistd.h>
+
+using paneldriver::queueDefaults;
 
 namespace {
-const QString queue = QStringLiteral("Quorvan_Job");
 const QString applied = QStringLiteral("Success|Settings applied.");
-
-QImage iconImage(const QIcon &icon)
-{
-    return icon.pixmap(QSize(28, 28)).toImage();
-}
-
-// The queue's user defaults as "lpoptions -p QUEUE" lists them.
-QHash<QString, QString> queueOptions()
-{
-    QHash<QString, QString> values;
-    const ProcessResult listed = ProcessRunner::run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
-    if (!listed.succeeded())
-        return values;
-    for (const QByteArray &word : listed.standardOutput.trimmed().split(' ')) {
-        const int equals = word.indexOf('=');
-        if (equals > 0)
-            values.insert(QString::fromUtf8(word.left(equals)), QString::fromUtf8(word.mid(equals + 1)));
-    }
-    return values;
-}
-
-// Every value of a key in a settings file, in file order.
-QStringList fileValues(const QString &path, const QString &key)
-{
-    QStringList values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith(key.toUtf8() + '='))
-            values << QString::fromUtf8(line.mid(key.size() + 1));
-    }
-    values.sort();
-    return values;
-}
 
 void click(ZelCheckBoxButton *button)
 {
@@ -89,127 +52,45 @@ void pick(QComboBox *combo, const QString &text)
 }
 }
 
-class JobDialogTest : public QObject
+class JobDialogTest : public DialogPageTest
 {
     Q_OBJECT
 
+public:
+    JobDialogTest() : DialogPageTest(QStringLiteral("tst-jobdlg"), QStringLiteral("Quorvan_Job")) {}
+
 private:
-    int serial = 0;
-    QStringList madeDirs;
-    std::unique_ptr<QTemporaryDir> home;
-    std::unique_ptr<ZelDialog> dialog;
-
     JobTab *page() const { return dialog->jobTab; }
-    QPushButton *ok() const { return dialog->buttonBox->button(QDialogButtonBox::Ok); }
-    QPushButton *apply() const { return dialog->buttonBox->button(QDialogButtonBox::Apply); }
-    QString cfgPath() const { return userDataDir + queue + QStringLiteral(".cfg"); }
-
-    // A user of its own, so no test finds another's settings file; with
-    // stored lines its file for the queue holds them.
-    void useFreshUser(const QStringList &stored = QStringList())
-    {
-        const QString dir = paneldriver::preparePanelUser(
-            QStringLiteral("tst-jobdlg-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
-        QVERIFY2(!dir.isEmpty(), "/usr/share/quorvan must be writable for every user");
-        madeDirs << dir;
-        if (stored.isEmpty())
-            return;
-        QFile file(dir + queue + QStringLiteral(".cfg"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(stored.join(QLatin1Char('\n')).toUtf8() + '\n');
-    }
-
-    // The dialog on screen with the queue picked and the Job page in front.
-    void openOnQueue()
-    {
-        dialog.reset(new ZelDialog);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QVERIFY2(paneldriver::choosePrinter(*dialog, queue), "the private cupsd lists no Quorvan_Job");
-        QVERIFY(currentOptionStore);
-        QCOMPARE(activeSettingsPath, cfgPath());
-        const int index = dialog->tabWidget->indexOf(page());
-        QVERIFY(dialog->tabWidget->isTabEnabled(index));
-        dialog->tabWidget->setCurrentIndex(index);
-    }
-
-    bool showsConstraintIcon() const
-    {
-        const int index = dialog->tabWidget->indexOf(page());
-        return iconImage(dialog->tabWidget->tabIcon(index)) == iconImage(page()->constraintIcon());
-    }
-
-    // The pass's verdict everywhere the user sees it.
-    void verifyVerdict(bool consistent)
-    {
-        QCOMPARE(ok()->isEnabled(), consistent);
-        QCOMPARE(apply()->isEnabled(), consistent);
-        QCOMPARE(dialog->saveAsButton->isEnabled(), consistent);
-        QCOMPARE(optionsConsistent, consistent);
-        QCOMPARE(showsConstraintIcon(), !consistent);
-    }
+    Tab *pageUnderTest() const override { return page(); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest fixture cups)");
-        // lpoptions and the other programs' print settings stay in here.
-        home.reset(new QTemporaryDir);
-        QVERIFY(home->isValid());
-        qputenv("HOME", home->path().toUtf8());
-        qunsetenv("XDG_CONFIG_HOME");
-        JobTab probe;
-        QVERIFY(iconImage(probe.icon()) != iconImage(probe.constraintIcon()));
-    }
-
-    void init()
-    {
-        knownPrinterNames.clear();
-        activeSettingsPath.clear();
-    }
-
-    void cleanup()
-    {
-        dialog.reset();
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        QTest::qWait(0); // stores the printer page let go
-    }
-
-    void cleanupTestCase()
-    {
-        for (const QString &dir : qAsConst(madeDirs))
-            QDir(dir).removeRecursively();
-    }
-
     // A stored job with an access code and a custom job name, applied, then
     // found in the settings file, in lpoptions and on the page again.
     void storageAndJobNameApplied()
     {
         useFreshUser();
         BoxRecorder recorder;
-        openOnQueue();
-        verifyVerdict(true);
+        QVERIFY(openOnQueue());
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(page()->storageButton);
         pick(page()->storageCombo, QStringLiteral("Job storage"));
         type(page()->accessCodeEdit, QStringLiteral("4711"));
         pick(page()->jobNameCombo, QStringLiteral("Custom"));
         type(page()->jobNameEdit, QStringLiteral("Quarterly"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         dialog->slotButtonApply();
         QCOMPARE(recorder.boxes, QStringList{applied});
-        const QHash<QString, QString> stored = paneldriver::readSettingsFile(cfgPath());
+        const QHash<QString, QString> stored = storedsettings::read(cfgPath());
         QCOMPARE(stored.value("cJobStore"), QStringLiteral("True"));
-        QCOMPARE(fileValues(cfgPath(), "ZVCollate1"), QStringList{"JobStorage"});
+        QCOMPARE(storedsettings::values(cfgPath(), "ZVCollate1"), QStringList{"JobStorage"});
         QCOMPARE(stored.value("JobStorage"), QStringLiteral("True"));
         QCOMPARE(stored.value("AccessCode"), QStringLiteral("4711"));
         QCOMPARE(stored.value("CustomJobName"), QStringLiteral("Quarterly"));
         QCOMPARE(stored.value("UserLogin"), QStringLiteral("False"));
         QVERIFY(!stored.contains("JobName"));
-        const QHash<QString, QString> lpoptions = queueOptions();
+        const QHash<QString, QString> lpoptions = queueDefaults(queue);
         QCOMPARE(lpoptions.value("ZVCollate1"), QStringLiteral("JobStorage"));
         QCOMPARE(lpoptions.value("ZqManagment"), QStringLiteral("Default"));
         QCOMPARE(lpoptions.value("JobDate"), QStringLiteral("true"));
@@ -219,14 +100,14 @@ private slots:
 
         // The next start shows them again.
         dialog.reset();
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QVERIFY(page()->storageButton->isChecked());
         QCOMPARE(page()->storageCombo->currentText(), QStringLiteral("Job storage"));
         QCOMPARE(page()->accessCodeEdit->text(), QStringLiteral("4711"));
         QVERIFY(page()->accessCodeEdit->isVisibleTo(page()));
         QCOMPARE(page()->jobNameCombo->currentText(), QStringLiteral("Custom"));
         QCOMPARE(page()->jobNameEdit->text(), QStringLiteral("Quarterly"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
     }
 
     // An ID from the queue's list and a login, through the list dialog over
@@ -235,10 +116,10 @@ private slots:
     {
         useFreshUser();
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
         click(page()->accountingButton);
         pick(page()->accountModeCombo, QStringLiteral("Select account ID"));
-        verifyVerdict(false);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(false));
         QCOMPARE(page()->accountingLabel->toolTip(), QStringLiteral("You must add an account ID to the list."));
 
         page()->accountListButton->click();
@@ -252,13 +133,13 @@ private slots:
         page()->accountListButtons->button(QDialogButtonBox::Ok)->click();
         QVERIFY(!page()->accountListDialog->isVisible());
         QCOMPARE(page()->accountIdCombo->currentText(), QStringLiteral("10"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         dialog->slotButtonApply();
         QCOMPARE(recorder.boxes, QStringList{applied});
-        QCOMPARE(fileValues(cfgPath(), "CustomAccountIDStore"), QStringList({"10=Team 10", "9=Team 9"}));
-        QCOMPARE(fileValues(cfgPath(), "CustomAccountID"), QStringList{"10"});
-        QCOMPARE(queueOptions().value("ZqManagment"), QStringLiteral("10"));
+        QCOMPARE(storedsettings::values(cfgPath(), "CustomAccountIDStore"), QStringList({"10=Team 10", "9=Team 9"}));
+        QCOMPARE(storedsettings::values(cfgPath(), "CustomAccountID"), QStringList{"10"});
+        QCOMPARE(queueDefaults(queue).value("ZqManagment"), QStringLiteral("10"));
     }
 
     // Each kind of invalid input keeps OK, Apply and "Save As..." off until
@@ -280,8 +161,8 @@ private slots:
         QFETCH(QString, breaking);
         useFreshUser();
         BoxRecorder recorder;
-        openOnQueue();
-        verifyVerdict(true);
+        QVERIFY(openOnQueue());
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         JobTab *p = page();
         QLabel *caption = nullptr;
@@ -319,13 +200,13 @@ private slots:
             mend = [p]() { type(p->accountIdEdit, QStringLiteral("4711")); };
         }
         QVERIFY(caption);
-        verifyVerdict(false);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(false));
         QVERIFY(p->hasConflict());
         QVERIFY(caption->text().contains("<img src=':/icons/error'>"));
         QVERIFY(!caption->toolTip().isEmpty());
 
         mend();
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
         QVERIFY(!caption->text().contains("<img src=':/icons/error'>"));
         QCOMPARE(recorder.boxes, QStringList());
     }
@@ -351,13 +232,13 @@ private slots:
         QFETCH(QString, keptOn);
         useFreshUser(stored);
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
         JobTab *p = page();
         const QList<ZelCheckBoxButton *> blocked = {p->storageButton, p->accountingButton, p->userLoginButton};
         QVERIFY(p->storageButton->isChecked());
         for (ZelCheckBoxButton *button : blocked)
             QCOMPARE(button->isChecked(), button == p->storageButton || button->accessibleName() == keptOn);
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         currentOptionStore->selectChoice(QStringLiteral("TPXToggle"), QStringLiteral("On"));
         dialog->setConstraints();
@@ -369,17 +250,17 @@ private slots:
         QVERIFY(!p->loginNameEdit->isEnabled());
         QVERIFY(p->loginNameEdit->text().isEmpty());
         QCOMPARE(p->storageCombo->currentText(), QStringLiteral("Proof and hold"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         dialog->slotButtonApply();
         QCOMPARE(recorder.boxes, QStringList{applied});
-        const QHash<QString, QString> file = paneldriver::readSettingsFile(cfgPath());
+        const QHash<QString, QString> file = storedsettings::read(cfgPath());
         QCOMPARE(file.value("cJobStore"), QStringLiteral("False"));
         QCOMPARE(file.value("cJobAccount"), QStringLiteral("False"));
         QCOMPARE(file.value("UserLogin"), QStringLiteral("False"));
         QCOMPARE(file.value("ZqManagment"), QStringLiteral("Default"));
         QVERIFY(!file.contains("UserLoginName"));
-        QCOMPARE(queueOptions().value("ZVCollate1"), QStringLiteral("None"));
+        QCOMPARE(queueDefaults(queue).value("ZVCollate1"), QStringLiteral("None"));
 
         // Switched off again, the features come back.
         currentOptionStore->selectChoice(QStringLiteral("TPXToggle"), QStringLiteral("Off"));

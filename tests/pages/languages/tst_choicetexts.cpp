@@ -3,11 +3,11 @@
 // each of the six languages, every such text of every page must be the text
 // the sample queues' PPDs give the same choice in that language, so that the
 // catalogues and the sample PPDs cannot drift apart.
+#include "dialogsession.h"
 #include "kchoice.h"
 #include "koption.h"
 #include "localecatalogue.h"
 #include "optionstore.h"
-#include "paneldriver.h"
 #include "ppdimport.h"
 #include "sessionstate.h"
 #include "tab.h"
@@ -22,7 +22,6 @@
 
 #include <cups/ppd.h>
 #include <clocale>
-#include <unistd.h>
 
 namespace {
 
@@ -106,20 +105,13 @@ class ChoiceTextsTest : public QObject
 {
     Q_OBJECT
 
-    QString m_userDir;
+    DialogSession m_session{QStringLiteral("tst-choicetexts"), DialogSession::WithoutCups};
 
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-choicetexts-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY2(!m_userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
+        QVERIFY2(m_session.start() && m_session.freshUser(), m_session.whyNot());
         QVERIFY2(samplePpds().size() >= 3, qPrintable(samplePpds().join(' ')));
-    }
-
-    void cleanupTestCase()
-    {
-        paneldriver::removePanelUser(m_userDir);
     }
 
     void pageTextsAreTheSamplePpdsTexts_data()

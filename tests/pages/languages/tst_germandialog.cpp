@@ -3,11 +3,11 @@
 // localised by libcups): the Duplex and colour buttons clicked and applied
 // reach the settings file and lpoptions.
 #include "boxrecorder.h"
+#include "dialogsession.h"
 #include "localecatalogue.h"
-#include "panel/commandstandin.h"
 #include "paneldriver.h"
-#include "processrunner.h"
 #include "sessionstate.h"
+#include "storedsettings.h"
 
 #include "generaltab.h"
 #include "imagingtab.h"
@@ -18,41 +18,28 @@
 #include <QDialogButtonBox>
 #include <QLocale>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
-
-#include <unistd.h>
 
 class GermanDialogTest : public QObject
 {
     Q_OBJECT
 
+    DialogSession m_session{QStringLiteral("tst-german"), DialogSession::PrivateCups};
     QTranslator m_catalogue;
-    QString m_userDir;
-    QTemporaryDir m_home; // lpoptions keeps the user's defaults under HOME
     const QString m_queue = QStringLiteral("Quorvan_Office");
 
 private slots:
     void initTestCase()
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root and lpoptions would write the system-wide file: run as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        QVERIFY2(m_session.start(), m_session.whyNot());
         QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
         QVERIFY(m_catalogue.load(catalogueForLocaleName(QLocale::system().name())));
         QCoreApplication::installTranslator(&m_catalogue);
-        m_userDir = paneldriver::preparePanelUser(QStringLiteral("tst-german-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY2(!m_userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
-        QVERIFY(m_home.isValid());
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY2(m_session.freshUser(), m_session.whyNot());
     }
 
-    void cleanupTestCase()
-    {
-        QCoreApplication::removeTranslator(&m_catalogue);
-        paneldriver::removePanelUser(m_userDir);
-    }
+    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_catalogue); }
 
     void duplexAndColourClickedReachTheSettingsFileAndLpoptions()
     {
@@ -61,10 +48,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         {
             BoxRecorder firstSelection; // the first selection applies the defaults at once
-            QVERIFY(paneldriver::choosePrinter(dialog, m_queue));
+            QVERIFY(paneldriver::choosePrinterAndPage(dialog, m_queue, dialog.generalTab));
             QCOMPARE(firstSelection.boxes, QStringList());
         }
-        dialog.tabWidget->setCurrentIndex(dialog.tabWidget->indexOf(dialog.generalTab));
 
         ZelButtonGroup *duplex = dialog.generalTab->duplexGroup;
         ZelButtonGroup *colour = dialog.generalTab->colorModeGroup();
@@ -78,19 +64,14 @@ private slots:
         // The Imaging page follows, in the same words.
         QCOMPARE(dialog.imagingTab->colorModeGroup()->checkedName(), QStringLiteral("Schwarzweiß"));
 
-        dialog.grab().save("/tmp/de_basic.png");
-        dialog.tabWidget->setCurrentIndex(4); dialog.grab().save("/tmp/de_imaging.png");
-        dialog.tabWidget->setCurrentIndex(1);
         BoxRecorder recorder;
         dialog.buttonBox->button(QDialogButtonBox::Apply)->click();
         QCOMPARE(recorder.boxes, QStringList{"Erfolg|Einstellungen übernommen."});
 
-        const QHash<QString, QString> stored = paneldriver::readSettingsFile(userDataDir + m_queue + ".cfg");
+        const QHash<QString, QString> stored = storedsettings::read(m_session.settingsPath(m_queue));
         QCOMPARE(stored.value("Duplex"), QStringLiteral("DuplexNoTumble"));
         QCOMPARE(stored.value("ColorModel"), QStringLiteral("Gray"));
-        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {"-p", m_queue});
-        QVERIFY2(readBack.succeeded(), readBack.standardError.constData());
-        const QHash<QString, QString> defaults = parseLpoptionsOutput(readBack.standardOutput);
+        const QHash<QString, QString> defaults = paneldriver::queueDefaults(m_queue);
         QCOMPARE(defaults.value("Duplex"), QStringLiteral("DuplexNoTumble"));
         QCOMPARE(defaults.value("ColorModel"), QStringLiteral("Gray"));
     }

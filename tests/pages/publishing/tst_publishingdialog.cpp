@@ -8,6 +8,7 @@
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "pages/dialogpagetest.h"
 #include "paneldriver.h"
 #include "publishingtab.h"
 #include "sessionstate.h"
@@ -20,26 +21,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
-#include <memory>
-#include <unistd.h>
 
 namespace {
-const QString queue = QStringLiteral("Quorvan_Color");
 const QString errorImage = QStringLiteral("<img src=':/icons/error'>");
 const QString applied = QStringLiteral("Success|Settings applied.");
 
 bool marked(const QLabel *label)
 {
     return label->text().contains(errorImage);
-}
-
-QImage iconImage(const QIcon &icon)
-{
-    return icon.pixmap(QSize(28, 28)).toImage();
 }
 
 // A settings file as Apply writes it, with the cover section on, front and
@@ -51,19 +43,16 @@ const QStringList coverAndInsertStored = {
     "ZqPageinsertValue=3", "ZqPageinsertNums=4", "cIntBut=False", "ZqIntLvEnabled=False", "ZqIntLvValue=0"};
 }
 
-class PublishingDialogTest : public QObject
+class PublishingDialogTest : public DialogPageTest
 {
     Q_OBJECT
 
-private:
-    int serial = 0;
-    QStringList madeDirs;
-    std::unique_ptr<QTemporaryDir> home;
-    std::unique_ptr<ZelDialog> dialog;
+public:
+    PublishingDialogTest() : DialogPageTest(QStringLiteral("tst-pubdlg"), QStringLiteral("Quorvan_Color")) {}
 
+private:
     PublishingTab *page() const { return dialog->publishingTab; }
-    QPushButton *ok() const { return dialog->buttonBox->button(QDialogButtonBox::Ok); }
-    QPushButton *apply() const { return dialog->buttonBox->button(QDialogButtonBox::Apply); }
+    Tab *pageUnderTest() const override { return page(); }
 
     template<typename T> T *pageWidget(const QString &name) const
     {
@@ -73,38 +62,6 @@ private:
         }
         qFatal("the Publishing page has no %s", qPrintable(name));
         return nullptr;
-    }
-
-    QString cfgPath() const { return userDataDir + queue + QStringLiteral(".cfg"); }
-
-    // A user of its own, so no test finds another's settings file; with
-    // stored lines its file for the queue holds them.
-    void useFreshUser(const QStringList &stored = QStringList())
-    {
-        const QString dir = paneldriver::preparePanelUser(
-            QStringLiteral("tst-pubdlg-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
-        QVERIFY2(!dir.isEmpty(), "/usr/share/quorvan must be writable for every user");
-        madeDirs << dir;
-        if (stored.isEmpty())
-            return;
-        QFile file(dir + queue + QStringLiteral(".cfg"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(stored.join(QLatin1Char('\n')).toUtf8() + '\n');
-    }
-
-    // The dialog on screen with the queue picked in the printer table and
-    // the Publishing page in front.
-    void openOnQueue()
-    {
-        dialog.reset(new ZelDialog);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QVERIFY2(paneldriver::choosePrinter(*dialog, queue), "the private cupsd lists no colour queue");
-        QVERIFY(currentOptionStore);
-        QCOMPARE(activeSettingsPath, cfgPath());
-        const int index = dialog->tabWidget->indexOf(page());
-        QVERIFY(dialog->tabWidget->isTabEnabled(index));
-        dialog->tabWidget->setCurrentIndex(index);
     }
 
     // As a click does: nothing happens on a greyed widget.
@@ -125,31 +82,7 @@ private:
     // A click on the Basic page's duplex button for that choice.
     void setDuplex(const QString &choice)
     {
-        kOption *duplex = currentOptionStore->option(QStringLiteral("Duplex"));
-        const kChoice *wanted = duplex->choiceByName(choice);
-        QVERIFY(wanted);
-        ZelButtonGroup *group = dialog->generalTab->duplexGroup;
-        const int position = group->buttonNames().indexOf(wanted->text());
-        QVERIFY2(position >= 0, qPrintable(wanted->text()));
-        group->button(position)->click();
-        QCOMPARE(duplex->markedChoice(), wanted);
-    }
-
-    bool showsConstraintIcon() const
-    {
-        const int index = dialog->tabWidget->indexOf(page());
-        return iconImage(dialog->tabWidget->tabIcon(index)) == iconImage(page()->constraintIcon());
-    }
-
-    // The pass's verdict everywhere the user sees it.
-    void verifyVerdict(bool consistent)
-    {
-        QCOMPARE(ok()->isEnabled(), consistent);
-        QCOMPARE(apply()->isEnabled(), consistent);
-        QCOMPARE(dialog->saveAsButton->isEnabled(), consistent);
-        QCOMPARE(optionsConsistent, consistent);
-        QCOMPARE(page()->hasConflict(), !consistent);
-        QCOMPARE(showsConstraintIcon(), !consistent);
+        paneldriver::clickChoice(dialog->generalTab->duplexGroup, QStringLiteral("Duplex"), choice);
     }
 
     // The four cover side boxes that pass test, in the order of the bits.
@@ -167,40 +100,6 @@ private:
     QStringList checkedSides() const { return sideBoxes([](const QCheckBox *box) { return box->isChecked(); }); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest fixture cups)");
-        // lpoptions and the other programs' print settings stay in here.
-        home.reset(new QTemporaryDir);
-        QVERIFY(home->isValid());
-        qputenv("HOME", home->path().toUtf8());
-        qunsetenv("XDG_CONFIG_HOME");
-        // The icons the verdict is read from must differ.
-        PublishingTab probe;
-        QVERIFY(iconImage(probe.icon()) != iconImage(probe.constraintIcon()));
-    }
-
-    void init()
-    {
-        knownPrinterNames.clear();
-        activeSettingsPath.clear();
-    }
-
-    void cleanup()
-    {
-        dialog.reset();
-        delete currentOptionStore;
-        currentOptionStore = nullptr;
-        QTest::qWait(0); // stores the printer page let go
-    }
-
-    void cleanupTestCase()
-    {
-        for (const QString &dir : qAsConst(madeDirs))
-            QDir(dir).removeRecursively();
-    }
-
     // A file that holds interleaving beside covers or inserts (written by an
     // older panel, or by hand): the rules keep the buttons apart, so a user
     // meets the conflict only here. Both sections stay on and the page says
@@ -234,7 +133,7 @@ private slots:
         QFETCH(QString, switchedOff);
         useFreshUser(stored);
         BoxRecorder recorder;
-        openOnQueue();
+        QVERIFY(openOnQueue());
 
         auto *tint = page()->chkButTint;
         auto *beside = pageWidget<ZelCheckBoxButton>(other);
@@ -249,7 +148,7 @@ private slots:
             QCOMPARE(page()->lblTint->text().count(errorImage), 1);
             QCOMPARE(besideCaption->text().count(errorImage), 1);
             QVERIFY(!marked(untouched));
-            verifyVerdict(false);
+            QCOMPARE(verdict(), paneldriver::verdictShowing(false));
             dialog->setConstraints();
         }
 
@@ -262,7 +161,7 @@ private slots:
         QVERIFY(!off->isEnabled());
         QVERIFY(!marked(page()->lblTint));
         QVERIFY(!marked(besideCaption));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
         QCOMPARE(recorder.boxes, QStringList());
 
         dialog->slotButtonApply();
@@ -289,8 +188,8 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QStringList, greyed);
         useFreshUser();
-        openOnQueue();
-        verifyVerdict(true);
+        QVERIFY(openOnQueue());
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(pageWidget<ZelCheckBoxButton>(first));
         QVERIFY(pageWidget<ZelCheckBoxButton>(first)->isChecked());
@@ -305,7 +204,7 @@ private slots:
         click(pageWidget<ZelCheckBoxButton>(first));
         for (const QString &name : qAsConst(greyed))
             QVERIFY2(pageWidget<ZelCheckBoxButton>(name)->isEnabled(), qPrintable(name));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
     }
 
     // Page insert switched on, then a list typed: only an accepted list
@@ -330,14 +229,14 @@ private slots:
         QFETCH(bool, consistent);
         QFETCH(QString, message);
         useFreshUser();
-        openOnQueue();
-        verifyVerdict(true);
+        QVERIFY(openOnQueue());
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(page()->chkButPins);
         QVERIFY(page()->chkButPins->isChecked());
         if (!typed.isEmpty())
             typePages(typed);
-        verifyVerdict(consistent);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(consistent));
         QCOMPARE(marked(page()->lblPins), !message.isEmpty());
         if (!message.isEmpty())
             QCOMPARE(page()->lblPins->toolTip(), message);
@@ -345,7 +244,7 @@ private slots:
         click(page()->chkButPins);
         QVERIFY(page()->lnEditPinsPage->text().isEmpty());
         QVERIFY(!marked(page()->lblPins));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
     }
 
     // Page 2 is taken until both front cover sides are printed; the cover
@@ -353,24 +252,24 @@ private slots:
     void frontCoverSidesDecideOverPageTwo()
     {
         useFreshUser();
-        openOnQueue();
+        QVERIFY(openOnQueue());
         // Two-sided, or the rules grey the inside of the front cover.
         setDuplex(QStringLiteral("DuplexNoTumble"));
         click(page()->chkButPins);
         typePages(QStringLiteral("2,9"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         click(page()->chkButCvr);
         click(page()->chkBxCvrFrontOut);
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
         QVERIFY(page()->chkBxCvrFrontIn->isEnabled());
         click(page()->chkBxCvrFrontIn);
         QVERIFY(page()->chkBxCvrFrontIn->isChecked());
-        verifyVerdict(false);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(false));
         QCOMPARE(page()->lblPins->toolTip(), QStringLiteral("You can only enter page numbers between 3 and 511"));
 
         click(page()->chkBxCvrFrontOut);
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
         QCOMPARE(page()->getExtraOptions().value(QStringLiteral("ZqPageinsertNums")), QStringLiteral("2,9"));
     }
 
@@ -404,7 +303,7 @@ private slots:
         QFETCH(QString, coverValue);
         QFETCH(QString, insertValue);
         useFreshUser(coverAndInsertStored + QStringList{"Duplex=" + duplex});
-        openOnQueue();
+        QVERIFY(openOnQueue());
         QCOMPARE(currentOptionStore->option(QStringLiteral("Duplex"))->markedChoice()->name(), duplex);
 
         click(pageWidget<QRadioButton>(coverMode));
@@ -422,7 +321,7 @@ private slots:
         const QHash<QString, QString> options = page()->getOptions();
         QCOMPARE(options.value(QStringLiteral("cCovPOBO")), QString(sides.contains("chkBxCvrBackOut") ? "True" : "False"));
         QCOMPARE(options.value(QStringLiteral("cInsPrnB")), QString(twoSided ? "True" : "False"));
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
 
         // Two-sided again: the boxes come back, still unchecked.
         setDuplex(QStringLiteral("DuplexNoTumble"));
@@ -432,7 +331,7 @@ private slots:
         QCOMPARE(enabledSides(), free);
         QCOMPARE(checkedSides(), sides);
         QVERIFY(page()->chkBxPinsPrintOntoBack->isEnabled());
-        verifyVerdict(true);
+        QCOMPARE(verdict(), paneldriver::verdictShowing(true));
     }
 };
 

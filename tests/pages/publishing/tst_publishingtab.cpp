@@ -149,8 +149,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        qInfo(publishingfixture::importedByTheProgram() ? "stores imported by the PPD import"
-                                                        : "stores copied from the fixture PPDs by the test");
     }
 
     void init()

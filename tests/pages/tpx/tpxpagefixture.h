@@ -5,27 +5,27 @@
 // tests of this folder share.
 
 #include "boxrecorder.h"
+#include "dialogsession.h"
+#include "fixturestore.h"
 #include "harness/tpxserver.h"
 #include "kcurl.h"
 #include "koption.h"
 #include "kchoice.h"
 #include "optionstore.h"
 #include "paneldriver.h"
+#include "storedsettings.h"
 #include "tpxtab.h"
 #include "zelbuttongroup.h"
 #include "zeldialog.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
-#include <unistd.h>
 
 namespace tpxpage {
 
@@ -48,7 +48,6 @@ inline QStringList storedConfig(const QString &enabled, const QString &server, c
 class Panel
 {
 public:
-    QString userDir;
     tpxserver::Server server;
     std::unique_ptr<ZelDialog> dialog;
     std::unique_ptr<BoxRecorder> boxes;
@@ -56,43 +55,32 @@ public:
     // Once per test program: an ordinary user, a private CUPS, the server.
     void prepare(const QString &name)
     {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        m_session.reset(new DialogSession(name, DialogSession::PrivateCups));
+        QVERIFY2(m_session->start(), m_session->whyNot());
         QString error;
         QVERIFY2(server.start(&error), qPrintable(error));
         QVERIFY(server.trustCa());
-        QVERIFY(m_home.isValid());
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", m_home.path().toUtf8()); // lpoptions writes ~/.cups here
-        userDir = paneldriver::preparePanelUser(name + QStringLiteral("-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY2(!userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
+        QVERIFY2(m_session->freshUser(), m_session->whyNot());
     }
 
     void finish()
     {
         close();
         server.stop();
-        paneldriver::removePanelUser(userDir);
-        qputenv("HOME", m_savedHome);
+        m_session.reset();
     }
 
-    QString settingsPath() const { return userDir + queue + QStringLiteral(".cfg"); }
+    QString settingsPath() const { return m_session->settingsPath(queue); }
 
     // Writes the queue's settings and picks the queue in a new dialog. The
     // requests and replies of the server are left as they are.
     void open(const QStringList &settings)
     {
         close();
-        QFile file(settingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(settings.join(QLatin1Char('\n')).toUtf8() + '\n');
-        file.close();
+        QVERIFY(storedsettings::write(settingsPath(), settings));
         boxes.reset(new BoxRecorder);
         dialog.reset(new ZelDialog);
-        QVERIFY2(paneldriver::choosePrinter(*dialog, queue), "the sample queue is not listed");
-        QVERIFY(currentOptionStore);
-        QCOMPARE(currentOptionStore->printerName(), queue);
-        QVERIFY(page()->isEnabled());
+        QVERIFY(paneldriver::choosePrinterAndPage(*dialog, queue, page()));
         m_messages.reset(new QSignalSpy(page()->client, &kcurl::messageReady));
         m_errors.reset(new QSignalSpy(page()->client, &kcurl::errorReady));
     }
@@ -103,6 +91,7 @@ public:
         m_errors.reset();
         dialog.reset();
         boxes.reset();
+        DialogSession::forgetState();
     }
 
     TPXTab *page() const { return dialog->tpxTab; }
@@ -115,19 +104,8 @@ public:
     }
 
     // OK, Apply and "Save As..." go together.
-    bool applicable() const
-    {
-        const bool ok = dialog->buttonBox->button(QDialogButtonBox::Ok)->isEnabled();
-        const bool apply = dialog->buttonBox->button(QDialogButtonBox::Apply)->isEnabled();
-        const bool saveAs = dialog->saveAsButton->isEnabled();
-        return ok && apply && saveAs;
-    }
-    bool blocked() const
-    {
-        return !dialog->buttonBox->button(QDialogButtonBox::Ok)->isEnabled()
-            && !dialog->buttonBox->button(QDialogButtonBox::Apply)->isEnabled()
-            && !dialog->saveAsButton->isEnabled();
-    }
+    bool applicable() const { return paneldriver::shownButtons(*dialog) == paneldriver::buttonsShowing(true); }
+    bool blocked() const { return paneldriver::shownButtons(*dialog) == paneldriver::buttonsShowing(false); }
 
     // The message of the page's error mark, empty when it shows none.
     QString mark() const
@@ -136,12 +114,6 @@ public:
         if (!caption->text().contains(QLatin1String("<img src=':/icons/error'>")))
             return QString();
         return caption->toolTip();
-    }
-
-    static QString marked(const QString &keyword)
-    {
-        kOption *option = currentOptionStore ? currentOptionStore->option(keyword) : nullptr;
-        return option && option->markedChoice() ? option->markedChoice()->name() : QString();
     }
 
     // Typing, as the user does: every key is an edit.
@@ -167,8 +139,7 @@ public:
     }
 
 private:
-    QTemporaryDir m_home;
-    QByteArray m_savedHome;
+    std::unique_ptr<DialogSession> m_session;
     std::unique_ptr<QSignalSpy> m_messages;
     std::unique_ptr<QSignalSpy> m_errors;
 };

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
+using fixturestore::markedName;
 using tpxpage::Panel;
 using tpxserver::Reply;
 
@@ -76,7 +77,7 @@ private slots:
         QCOMPARE(panel.server.requests().first().body, QByteArray("userID=alice&userPWD=s3cret"));
         QVERIFY(panel.blocked());
         QCOMPARE(panel.mark(), unreachable);
-        QCOMPARE(Panel::marked("TPXToggle"), QString("On"));
+        QCOMPARE(markedName("TPXToggle"), QString("On"));
 
         QVERIFY(panel.server.release(hold));
         QVERIFY(panel.waitForReplies(1));
@@ -85,7 +86,7 @@ private slots:
         // An automatic login that succeeds says nothing.
         QCOMPARE(panel.boxes->boxes, QStringList());
 
-        QCOMPARE(QStringList({Panel::marked("ColorModel"), Panel::marked("Duplex"), Panel::marked("Thft")}), forced);
+        QCOMPARE(QStringList({markedName("ColorModel"), markedName("Duplex"), markedName("Thft")}), forced);
         GeneralTab *basic = panel.dialog->generalTab;
         ImagingTab *imaging = panel.dialog->imagingTab;
         const bool mono = forced.at(0) == QLatin1String("Gray");
@@ -111,7 +112,7 @@ private slots:
             QVERIFY2(!currentOptionStore->option(keyword)->choiceByName("True")->isConstrained(), qPrintable(keyword));
         }
         panel.switchOn();
-        QCOMPARE(Panel::marked("TPXToggle"), QString("On"));
+        QCOMPARE(markedName("TPXToggle"), QString("On"));
         for (const QString &keyword : blocked)
             QVERIFY2(currentOptionStore->option(keyword)->choiceByName("True")->isConstrained(), qPrintable(keyword));
         // The port gets its default; the box and "Continue printing" are chosen.
@@ -233,8 +234,8 @@ private slots:
         QCOMPARE(panel.boxes->boxes, QStringList());
         QCOMPARE(panel.mark(), mustVerify);
         QVERIFY(panel.blocked());
-        QCOMPARE(Panel::marked("TPXColorMode"), QString("Off"));
-        QCOMPARE(Panel::marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("TPXColorMode"), QString("Off"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
     }
 
     // A reply is matched with the values it was sent with, not with what the
@@ -268,9 +269,9 @@ private slots:
         QVERIFY(panel.waitForReplies(1));
         QCOMPARE(panel.boxes->boxes, QStringList());
         for (const char *keyword : {"TPXColorMode", "TPXThriftink", "TPXDuplex"})
-            QCOMPARE(Panel::marked(keyword), QString("Off"));
-        QCOMPARE(Panel::marked("ColorModel"), QString("CMYK"));
-        QCOMPARE(Panel::marked("Duplex"), QString("None"));
+            QCOMPARE(markedName(keyword), QString("Off"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("Duplex"), QString("None"));
         QCOMPARE(panel.dialog->generalTab->colorModeGroup()->checkedName(), QString("Full color"));
         QVERIFY(panel.applicable());
     }
@@ -282,15 +283,15 @@ private slots:
         QVERIFY(panel.server.queue(Reply::body(tpxserver::policiesBody("ON", "PV.Off", "PV.Off"))));
         panel.open(storedOn());
         QVERIFY(panel.waitForReplies(1));
-        QCOMPARE(Panel::marked("TPXColorMode"), QString("On"));
+        QCOMPARE(markedName("TPXColorMode"), QString("On"));
         panel.switchOff();
-        QCOMPARE(Panel::marked("TPXColorMode"), QString("Off"));
+        QCOMPARE(markedName("TPXColorMode"), QString("Off"));
         QVERIFY(panel.dialog->generalTab->colorModeGroup()->isEnabled());
 
         panel.switchOn();
         QVERIFY(panel.applicable());
-        QCOMPARE(Panel::marked("TPXColorMode"), QString("On"));
-        QCOMPARE(Panel::marked("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("TPXColorMode"), QString("On"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
         QVERIFY(!panel.dialog->generalTab->colorModeGroup()->isEnabled());
         QCOMPARE(panel.server.requests().size(), 1);
     }
@@ -329,7 +330,7 @@ private slots:
         panel.dialog->buttonBox->button(QDialogButtonBox::Apply)->click();
         QVERIFY(QTest::qWaitFor([&]() { return !panel.boxes->boxes.isEmpty(); }, 20000));
         QCOMPARE(panel.boxes->boxes, QStringList{"Success|Settings applied."});
-        QHash<QString, QString> stored = paneldriver::readSettingsFile(panel.settingsPath());
+        QHash<QString, QString> stored = storedsettings::read(panel.settingsPath());
         QCOMPARE(stored.value("TPX_enabled"), QString("ON"));
         QCOMPARE(stored.value("TPX_notify"), QString("ON"));
         QCOMPARE(stored.value("TPX_blocking"), QString("ON"));
@@ -344,7 +345,7 @@ private slots:
         panel.boxes->boxes.clear();
         panel.dialog->buttonBox->button(QDialogButtonBox::Apply)->click();
         QVERIFY(QTest::qWaitFor([&]() { return !panel.boxes->boxes.isEmpty(); }, 20000));
-        stored = paneldriver::readSettingsFile(panel.settingsPath());
+        stored = storedsettings::read(panel.settingsPath());
         QCOMPARE(stored.value("TPX_enabled"), QString("OFF"));
         QCOMPARE(stored.value("TPX_notify"), QString("ON"));
         QCOMPARE(stored.value("TPX_blocking"), QString("OFF"));

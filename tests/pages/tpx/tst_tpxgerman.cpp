@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QTranslator>
 
+using fixturestore::markedName;
 using tpxpage::Panel;
 using tpxserver::Reply;
 
@@ -47,7 +48,7 @@ private slots:
         QCOMPARE(page->tabName(), QString("Ondrix"));
         QCOMPARE(page->toggleGroup->buttonNames(), QStringList({"Aus", "Ein"}));
         QCOMPARE(currentOptionStore->option("TPXToggle")->choiceByName("On")->text(), QString("Ein"));
-        QCOMPARE(Panel::marked("TPXToggle"), QString("On"));
+        QCOMPARE(markedName("TPXToggle"), QString("On"));
         QCOMPARE(page->serverLabel->text(), QString("Server:"));
         QCOMPARE(page->verifyButton->text(), QString("Überprüfen"));
         QCOMPARE(panel.mark(), QString("Keine Verbindung zum Server möglich."));
@@ -56,28 +57,28 @@ private slots:
         QVERIFY(panel.waitForReplies(1));
         QVERIFY(panel.applicable());
         GeneralTab *basic = panel.dialog->generalTab;
-        QCOMPARE(Panel::marked("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
         QCOMPARE(basic->colorModeGroup()->checkedName(), QString::fromUtf8("Schwarzwei\xc3\x9f"));
         QCOMPARE(panel.dialog->imagingTab->colorModeGroup()->checkedName(), QString::fromUtf8("Schwarzwei\xc3\x9f"));
-        QCOMPARE(Panel::marked("Duplex"), QString("DuplexNoTumble"));
+        QCOMPARE(markedName("Duplex"), QString("DuplexNoTumble"));
         QCOMPARE(basic->duplexGroup->checkedName(), QString("Lange Kante"));
         QCOMPARE(basic->getOptions().value("Duplex"), QString("DuplexNoTumble"));
-        QCOMPARE(Panel::marked("Thft"), QString("Level3"));
+        QCOMPARE(markedName("Thft"), QString("Level3"));
 
         // Clicking the translated buttons marks the choices.
         panel.switchOff();
-        QCOMPARE(Panel::marked("TPXToggle"), QString("Off"));
+        QCOMPARE(markedName("TPXToggle"), QString("Off"));
         basic->colorModeGroup()->button(0)->click();
-        QCOMPARE(Panel::marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
         QCOMPARE(panel.dialog->imagingTab->colorModeGroup()->checkedIndex(), 0);
         panel.dialog->imagingTab->colorModeGroup()->button(1)->click();
-        QCOMPARE(Panel::marked("ColorModel"), QString("Gray"));
+        QCOMPARE(markedName("ColorModel"), QString("Gray"));
         // Both pages call full colour alike, so one PPD text serves both.
         panel.dialog->imagingTab->colorModeGroup()->button(0)->click();
-        QCOMPARE(Panel::marked("ColorModel"), QString("CMYK"));
+        QCOMPARE(markedName("ColorModel"), QString("CMYK"));
         QCOMPARE(panel.dialog->imagingTab->colorModeGroup()->checkedName(), QString("Vollfarbe"));
         panel.switchOn();
-        QCOMPARE(Panel::marked("TPXToggle"), QString("On"));
+        QCOMPARE(markedName("TPXToggle"), QString("On"));
         QCOMPARE(page->notificationBox->text(), QString("Keine Benachrichtigungen bei Richtlinienkonflikten:"));
     }
 

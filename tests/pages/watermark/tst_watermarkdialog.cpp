@@ -4,15 +4,15 @@
 // to the settings file and lpoptions, and found again after a restart; the
 // Basic page's grey printing greying the watermark colours.
 #include "boxrecorder.h"
-#include "panel/commandstandin.h"
+#include "dialogsession.h"
 #include "paneldriver.h"
+#include "storedsettings.h"
 
 #include "customwatermarkformat.h"
 #include "generaltab.h"
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
-#include "processrunner.h"
 #include "sessionstate.h"
 #include "watermarktab.h"
 #include "zeldialog.h"
@@ -22,10 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <unistd.h>
 
 namespace {
 const QString queue = QStringLiteral("Quorvan_Watermark");
@@ -71,33 +68,15 @@ QString destOption(const QString &name)
     cupsFreeDests(1, dest);
     return value;
 }
-
-// Every line of a settings file, as written.
-QStringList fileLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 }
 
 class WatermarkDialogTest : public QObject
 {
     Q_OBJECT
 
-    QString m_userDir;
-    QTemporaryDir m_home;
-    QByteArray m_savedHome;
+    DialogSession session{QStringLiteral("tst-watermark-dialog"), DialogSession::PrivateCups};
 
-    void choose(ZelDialog &dialog)
-    {
-        QVERIFY2(paneldriver::choosePrinter(dialog, queue), "the private cupsd lists no watermark queue");
-        QVERIFY(currentOptionStore);
-        QCOMPARE(currentOptionStore->printerName(), queue);
-        QVERIFY(dialog.tabWidget->isTabEnabled(dialog.tabWidget->indexOf(dialog.watermarkTab)));
-        dialog.tabWidget->setCurrentWidget(dialog.watermarkTab);
-    }
+    bool choose(ZelDialog &dialog) { return paneldriver::choosePrinterAndPage(dialog, queue, dialog.watermarkTab); }
 
     void select(QComboBox *list, const QString &text)
     {
@@ -109,33 +88,14 @@ class WatermarkDialogTest : public QObject
     // A click on the Basic page's colour-mode button of that choice.
     void clickColorMode(ZelDialog &dialog, const QString &choice)
     {
-        const kChoice *wanted = currentOptionStore->option(QStringLiteral("ColorModel"))->choiceByName(choice);
-        QVERIFY(wanted);
-        ZelButtonGroup *group = dialog.generalTab->colorModeGroup();
-        const int position = group->buttonNames().indexOf(wanted->text());
-        QVERIFY2(position >= 0, qPrintable(wanted->text()));
-        group->button(position)->click();
-        QCOMPARE(currentOptionStore->option(QStringLiteral("ColorModel"))->markedChoice(), wanted);
+        paneldriver::clickChoice(dialog.generalTab->colorModeGroup(), QStringLiteral("ColorModel"), choice);
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(geteuid() != 0, "the panel refuses root: run this as an ordinary user (CTest does)");
-        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
-        QVERIFY(m_home.isValid());
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", m_home.path().toUtf8()); // lpoptions writes ~/.cups here
-        m_userDir = paneldriver::preparePanelUser(
-            QStringLiteral("tst-watermark-dialog-%1").arg(QCoreApplication::applicationPid()));
-        QVERIFY2(!m_userDir.isEmpty(), "/usr/share/quorvan must be writable for every user");
-    }
+    // Both tests work on the same user's settings file.
+    void initTestCase() { QVERIFY2(session.start() && session.freshUser(), session.whyNot()); }
 
-    void cleanupTestCase()
-    {
-        paneldriver::removePanelUser(m_userDir);
-        qputenv("HOME", m_savedHome);
-    }
+    void cleanup() { DialogSession::forgetState(); }
 
     void customWatermarkAppliedAndBackAfterARestart()
     {
@@ -145,7 +105,7 @@ private slots:
             ZelDialog dialog;
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            choose(dialog);
+            QVERIFY(choose(dialog));
             WatermarkTab *page = dialog.watermarkTab;
             QVERIFY(!page->chkButWatermark->isChecked());
             QVERIFY(!page->cmbBxWtxt->isEnabled());
@@ -167,12 +127,10 @@ private slots:
         }
 
         const QString printerForm = CustomWatermarkFormat::printerForm(customText);
-        const QStringList lines = fileLines(m_userDir + queue + QStringLiteral(".cfg"));
-        QCOMPARE(lines.filter(QRegularExpression("^CustomWatermarkStore=")),
-                 QStringList{"CustomWatermarkStore=" + customText + "=0 3 0 23 0 0 1"});
-        QCOMPARE(lines.filter(QRegularExpression("^CustomWatermarkSet=")),
-                 QStringList{"CustomWatermarkSet=" + customText});
-        const QHash<QString, QString> stored = paneldriver::readSettingsFile(m_userDir + queue + QStringLiteral(".cfg"));
+        const QString cfg = session.settingsPath(queue);
+        QCOMPARE(storedsettings::values(cfg, "CustomWatermarkStore"), QStringList{customText + "=0 3 0 23 0 0 1"});
+        QCOMPARE(storedsettings::values(cfg, "CustomWatermarkSet"), QStringList{customText});
+        const QHash<QString, QString> stored = storedsettings::read(cfg);
         QCOMPARE(stored.value("Wtxt"), printerForm);
         QCOMPARE(stored.value("Wren"), QString("True"));
         QCOMPARE(stored.value("Wclr"), QString("Red"));
@@ -180,18 +138,17 @@ private slots:
         QCOMPARE(applied.value("Wtxt"), printerForm);
 
         // lpoptions read the text back exactly as it was typed.
-        const ProcessResult readBack = ProcessRunner::run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
-        QVERIFY2(readBack.succeeded(), readBack.standardError.constData());
-        QCOMPARE(shownValue(readBack.standardOutput, "Wtxt"), customText);
+        QByteArray listed;
+        const QHash<QString, QString> defaults = paneldriver::queueDefaults(queue, &listed);
+        QCOMPARE(shownValue(listed, "Wtxt"), customText);
         QCOMPARE(destOption("Wtxt"), customText);
-        const QHash<QString, QString> defaults = parseLpoptionsOutput(readBack.standardOutput);
         QCOMPARE(defaults.value("Wren"), QString("True"));
         QCOMPARE(defaults.value("Wsze"), QString("24"));
         QCOMPARE(defaults.value("Wclr"), QString("Red"));
 
         // A later start lists it, shows it and its controls.
         ZelDialog again;
-        choose(again);
+        QVERIFY(choose(again));
         WatermarkTab *page = again.watermarkTab;
         QVERIFY(page->chkButWatermark->isChecked());
         const int separator = page->cmbBxWtxt->count() - 2;
@@ -209,7 +166,7 @@ private slots:
     void greyPrintingGreysTheWatermarkColours()
     {
         ZelDialog dialog;
-        choose(dialog);
+        QVERIFY(choose(dialog));
         WatermarkTab *page = dialog.watermarkTab;
         if (!page->chkButWatermark->isChecked())
             page->chkButWatermark->iconButton()->click();
@@ -221,7 +178,7 @@ private slots:
         QVERIFY(!itemGreyed(page->cmbBxClr, "Black"));
         QCOMPARE(page->cmbBxClr->currentText(), QString("Black"));
         QCOMPARE(page->getOptions().value("Wclr"), QString("Black"));
-        QVERIFY(dialog.buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
+        QCOMPARE(paneldriver::shownButtons(dialog), paneldriver::buttonsShowing(true));
 
         clickColorMode(dialog, "CMYK");
         QVERIFY(!itemGreyed(page->cmbBxClr, "Red"));
