@@ -79,12 +79,15 @@ private slots:
         QCOMPARE(panel.mark(), unreachable);
         QCOMPARE(markedName("TPXToggle"), QString("On"));
 
+        QSignalSpy colourPolicy(panel.page(), &TPXTab::colorchanged);
         QVERIFY(panel.server.release(hold));
         QVERIFY(panel.waitForReplies(1));
         QVERIFY(panel.applicable());
         QCOMPARE(panel.mark(), QString());
         // An automatic login that succeeds says nothing.
         QCOMPARE(panel.boxes->boxes, QStringList());
+        // Monochrome only: the Imaging page drops its colour adjustment.
+        QCOMPARE(colourPolicy.count(), fullColor == QLatin1String("ON") ? 1 : 0);
 
         QCOMPARE(QStringList({markedName("ColorModel"), markedName("Duplex"), markedName("Thft")}), forced);
         GeneralTab *basic = panel.dialog->generalTab;
@@ -151,6 +154,11 @@ private slots:
         QTest::newRow("JSON without policies")
             << Reply::body("{\"ResultCode\":\"SERVER_BUSY\"}") << "An unspecified error occured." << false;
         QTest::newRow("not JSON") << Reply::body("Service unavailable") << "An unspecified error occured." << false;
+        // Only the leading tag goes before the body is read: "<" and ">"
+        // inside the server's texts are its own.
+        QTest::newRow("angle brackets in the body")
+            << Reply::body("{\"Note\":\"a<b\",\"Policies\":{\"JE.FullColorPrint\":\"OFF\"},\"Other\":\"c>d\"}")
+            << accepted << true;
     }
 
     void verifyShowsItsResult()
@@ -238,6 +246,35 @@ private slots:
         QCOMPARE(markedName("ColorModel"), QString("CMYK"));
     }
 
+    // Two logins on their way, the second for a changed password: each reply
+    // is matched with the values its own login was sent with, so the first
+    // one's success does not count for the password shown now.
+    void overlappingLoginsAnswerForTheirOwnValues()
+    {
+        switchOnAndFillIn();
+        QVERIFY(panel.server.queue(Reply::body(tpxserver::policiesBody("ON", "PV.On", "PV.On")).heldAs("old")));
+        QVERIFY(panel.server.queue(Reply::body(tpxserver::refusalBody()).heldAs("new")));
+        panel.page()->verifyButton->click();
+        QVERIFY(panel.server.waitForRequests(1));
+        Panel::type(panel.page()->passwordEdit, QStringLiteral("2"), false);
+        panel.page()->verifyButton->click();
+        QVERIFY(panel.server.waitForRequests(2));
+        QCOMPARE(panel.server.requests().at(1).body, QByteArray("userID=alice&userPWD=s3cret2"));
+
+        QVERIFY(panel.server.release("old"));
+        QVERIFY(panel.waitForReplies(1));
+        QCOMPARE(panel.boxes->boxes, QStringList());
+        QCOMPARE(panel.mark(), mustVerify);
+        QVERIFY(panel.blocked());
+        QCOMPARE(markedName("TPXColorMode"), QString("Off"));
+
+        QVERIFY(panel.server.release("new"));
+        QVERIFY(panel.waitForReplies(2));
+        QCOMPARE(panel.boxes->boxes, QStringList{"Ondrix|" + refused});
+        QCOMPARE(panel.mark(), mustVerify);
+        QVERIFY(panel.blocked());
+    }
+
     // A reply is matched with the values it was sent with, not with what the
     // tag reads: a server text with ":" in it (an IPv6 address) gets its
     // answers. Nothing listens on port 1, so the answer is a failure.
@@ -255,17 +292,36 @@ private slots:
         QVERIFY(panel.blocked());
     }
 
-    // Switched off while the automatic login is on its way: its answer
-    // forces nothing and shows nothing.
+    // Switched off while a login is on its way: its answer, success or
+    // failure, forces nothing and shows nothing.
+    void switchedOffWhileReplyPending_data()
+    {
+        QTest::addColumn<bool>("fromVerify");
+        QTest::addColumn<Reply>("reply");
+        const Reply restricted = Reply::body(tpxserver::policiesBody("ON", "PV.On", "PV.On"));
+        QTest::newRow("automatic, policies") << false << restricted;
+        QTest::newRow("automatic, HTTP 500") << false << Reply::body("{\"error\":\"down\"}", 500);
+        QTest::newRow("Verify, policies") << true << restricted;
+        QTest::newRow("Verify, refusal") << true << Reply::body(tpxserver::refusalBody());
+    }
+
     void switchedOffWhileReplyPending()
     {
-        QVERIFY(panel.server.queue(Reply::body(tpxserver::policiesBody("ON", "PV.On", "PV.On")).heldAs("off")));
-        panel.open(storedOn());
+        QFETCH(bool, fromVerify);
+        QFETCH(Reply, reply);
+        const QString hold = QStringLiteral("off-") + QString::fromLatin1(QTest::currentDataTag());
+        QVERIFY(panel.server.queue(reply.heldAs(hold)));
+        if (fromVerify) {
+            switchOnAndFillIn();
+            panel.page()->verifyButton->click();
+        } else {
+            panel.open(storedOn());
+        }
         QVERIFY(panel.server.waitForRequests(1));
         panel.switchOff();
         QVERIFY(panel.applicable());
 
-        QVERIFY(panel.server.release("off"));
+        QVERIFY(panel.server.release(hold));
         QVERIFY(panel.waitForReplies(1));
         QCOMPARE(panel.boxes->boxes, QStringList());
         for (const char *keyword : {"TPXColorMode", "TPXThriftink", "TPXDuplex"})
