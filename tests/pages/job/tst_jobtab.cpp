@@ -85,7 +85,9 @@ class JobTabTest : public JobPageTest
             s << "code=" + p.accessCodeEdit->text();
         if (p.boxNumberEdit->isVisibleTo(m_page))
             s << "box=" + p.boxNumberEdit->text() + "/" + p.boxPasswordEdit->text();
-        QString accounting = QStringLiteral("off");
+        // Off, the list is what turning it on offers first.
+        QString accounting = p.accountModeCombo->currentIndex() == 1 ? QStringLiteral("off")
+                                                                     : QStringLiteral("off, typed mode");
         if (p.accountingButton->isChecked())
             accounting = p.accountModeCombo->currentIndex() == 0 ? "typed " + p.accountIdEdit->text()
                                                                  : "listed " + p.accountIdCombo->currentText();
@@ -433,8 +435,10 @@ private slots:
         QTest::newRow("good") << "a@b.c" << "" << false << false;
         // A double quote is marked in red only, and is no conflict.
         QTest::newRow("double quote") << "a\"b@c.d" << "" << true << false;
-        // The whole stored text is judged and kept, however long.
-        QTest::newRow("longer than 128 bytes") << QString(140, 'a') + "@example.com" << msgFormat << false << true;
+        // The whole stored text is judged and kept, however long: its first
+        // 128 bytes alone would pass.
+        QTest::newRow("longer than 128 bytes")
+            << "a@" + QString(122, 'b') + ".com" + QString(12, 'm') << msgFormat << false << true;
     }
 
     void emailChecks()
@@ -823,6 +827,7 @@ private slots:
 
         QTest::newRow("plain") << "ann" << "s3cret" << 32 << 32;
         QTest::newRow("empty password") << "ann" << "" << 32 << 32;
+        QTest::newRow("empty name") << "" << "pw" << 32 << 32;
         QTest::newRow("15 bytes: two blocks") << "abcdefghijklmno" << "abcdefghijklmn" << 64 << 32;
         QTest::newRow("a backslash") << "DOM\\ann" << "pa\\ss" << 32 << 32;
         QTest::newRow("two backslashes") << "\\\\server" << "\\\\" << 32 << 32;

@@ -1,7 +1,8 @@
-// A German user on a sample queue of the private cupsd, through the main
+// A German user on sample queues of the private cupsd, through the main
 // dialog as the panel starts it (the catalogue chosen by the locale, the PPD
 // localised by libcups): the Duplex and colour buttons clicked and applied
-// reach the settings file and lpoptions.
+// reach the settings file and lpoptions; the Job page, which finds the
+// printer's storage choices by their German texts, applies and reads back.
 #include "boxrecorder.h"
 #include "dialogsession.h"
 #include "localecatalogue.h"
@@ -11,15 +12,21 @@
 
 #include "generaltab.h"
 #include "imagingtab.h"
+#include "jobtab.h"
 #include "zelbuttongroup.h"
 #include "zeldialog.h"
 #include "zeltabwidget.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
+
+#include <memory>
 
 class GermanDialogTest : public QObject
 {
@@ -28,6 +35,14 @@ class GermanDialogTest : public QObject
     DialogSession m_session{QStringLiteral("tst-german"), DialogSession::PrivateCups};
     QTranslator m_catalogue;
     const QString m_queue = QStringLiteral("Quorvan_Office");
+    const QString m_jobQueue = QStringLiteral("Quorvan_Job");
+
+    static void pick(QComboBox *combo, const QString &text)
+    {
+        const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY2(index >= 0, qPrintable(text));
+        combo->setCurrentIndex(index);
+    }
 
 private slots:
     void initTestCase()
@@ -39,6 +54,7 @@ private slots:
         QVERIFY2(m_session.freshUser(), m_session.whyNot());
     }
 
+    void cleanup() { DialogSession::forgetState(); }
     void cleanupTestCase() { QCoreApplication::removeTranslator(&m_catalogue); }
 
     void duplexAndColourClickedReachTheSettingsFileAndLpoptions()
@@ -74,6 +90,63 @@ private slots:
         const QHash<QString, QString> defaults = paneldriver::queueDefaults(m_queue);
         QCOMPARE(defaults.value("Duplex"), QStringLiteral("DuplexNoTumble"));
         QCOMPARE(defaults.value("ColorModel"), QStringLiteral("Gray"));
+    }
+
+    void jobPageAppliedAndReadBack()
+    {
+        QVERIFY2(m_session.freshUser(), m_session.whyNot());
+        auto dialog = std::make_unique<ZelDialog>();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        {
+            BoxRecorder firstSelection;
+            QVERIFY(paneldriver::choosePrinterAndPage(*dialog, m_jobQueue, dialog->jobTab));
+        }
+        JobTab *page = dialog->jobTab;
+        QCOMPARE(page->tabName(), QStringLiteral("Auftrag"));
+        // Off stands for the printer's "Keine", which the list leaves out.
+        QCOMPARE(page->storageCombo->currentText(), QStringLiteral("Prüfen und halten"));
+        QVERIFY(page->storageCombo->findText(QStringLiteral("Keine")) < 0);
+
+        page->storageButton->iconButton()->click();
+        pick(page->storageCombo, QStringLiteral("Privater Druck"));
+        QVERIFY(page->accessCodeEdit->isVisibleTo(page));
+        QTest::keyClicks(page->accessCodeEdit, QStringLiteral("08"));
+        QCOMPARE(page->jobSettingsLabel->toolTip(), QStringLiteral("Der Zugangscode muss aus 4 Ziffern bestehen."));
+        QVERIFY(!dialog->buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
+        QTest::keyClicks(page->accessCodeEdit, QStringLiteral("15"));
+        pick(page->jobNameCombo, QStringLiteral("Benutzerdefiniert"));
+        QTest::keyClicks(page->jobNameEdit, QStringLiteral("Bericht"));
+        pick(page->overwriteCombo, QStringLiteral("Vorhandene Datei ersetzen"));
+        QVERIFY(dialog->buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
+
+        BoxRecorder recorder;
+        dialog->buttonBox->button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(recorder.boxes, QStringList{"Erfolg|Einstellungen übernommen."});
+        const QString path = m_session.settingsPath(m_jobQueue);
+        QCOMPARE(storedsettings::values(path, "ZVCollate1"), QStringList{"Custom1"});
+        const QHash<QString, QString> stored = storedsettings::read(path);
+        QCOMPARE(stored.value("PrivatePrint"), QStringLiteral("True"));
+        QCOMPARE(stored.value("AccessCode"), QStringLiteral("0815"));
+        QCOMPARE(stored.value("CustomJobName"), QStringLiteral("Bericht"));
+        QCOMPARE(stored.value("ReplaceJob"), QStringLiteral("true"));
+        const QHash<QString, QString> defaults = paneldriver::queueDefaults(m_jobQueue);
+        QCOMPARE(defaults.value("ZVCollate1"), QStringLiteral("Custom1"));
+        QCOMPARE(defaults.value("JobDate"), QStringLiteral("false"));
+
+        // The next start shows them again, in German.
+        dialog.reset();
+        dialog = std::make_unique<ZelDialog>();
+        dialog->show();
+        QVERIFY(paneldriver::choosePrinterAndPage(*dialog, m_jobQueue, dialog->jobTab));
+        page = dialog->jobTab;
+        QVERIFY(page->storageButton->isChecked());
+        QCOMPARE(page->storageCombo->currentText(), QStringLiteral("Privater Druck"));
+        QCOMPARE(page->accessCodeEdit->text(), QStringLiteral("0815"));
+        QCOMPARE(page->jobNameCombo->currentText(), QStringLiteral("Benutzerdefiniert"));
+        QCOMPARE(page->jobNameEdit->text(), QStringLiteral("Bericht"));
+        QCOMPARE(page->overwriteCombo->currentText(), QStringLiteral("Vorhandene Datei ersetzen"));
+        QVERIFY(dialog->buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
     }
 };
 
