@@ -168,7 +168,8 @@ void WatermarkTab::buildUi()
     connect(chkButWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleWatermarkSection(bool)));
     connect(chkButSuperWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleSuperWatermark(bool)));
 
-    customTextValidator = new QRegExpValidator(QRegExp(QStringLiteral("\\S[^#]*"), Qt::CaseSensitive), this);
+    // No line break either: the name goes into one line of the settings file.
+    customTextValidator = new QRegExpValidator(QRegExp(QStringLiteral("\\S[^#\\r\\n]*"), Qt::CaseSensitive), this);
     lnEditCustomWatermark->setValidator(customTextValidator);
 
     butNewCustomWatermark->setAccessibleName(QStringLiteral("butNewCustomWatermark"));

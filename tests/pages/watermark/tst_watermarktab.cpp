@@ -601,6 +601,9 @@ private slots:
         QTest::newRow("a leading blank") << " Memo" << false;
         QTest::newRow("a leading tab") << "\tMemo" << false;
         QTest::newRow("a hash mark") << "No#1" << false;
+        // A line break would split the stored line in the settings file.
+        QTest::newRow("a line feed") << "Two\nlines" << false;
+        QTest::newRow("a carriage return") << "Two\rlines" << false;
     }
 
     void customTextField()
@@ -622,6 +625,9 @@ private slots:
         QCOMPARE(page.lnEditCustomWatermark->text(), QString(32, QLatin1Char('x')));
         page.lnEditCustomWatermark->clear();
         QTest::keyClicks(page.lnEditCustomWatermark, " a#b");
+        QCOMPARE(page.lnEditCustomWatermark->text(), QString("ab"));
+        // Pasted text holding a line break is refused whole.
+        page.lnEditCustomWatermark->insert("\nMemo\r\nCustomWatermarkStore=x=0 0 0 0 0 0 0");
         QCOMPARE(page.lnEditCustomWatermark->text(), QString("ab"));
     }
 
