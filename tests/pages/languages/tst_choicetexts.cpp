@@ -61,6 +61,10 @@ QList<MatchedText> pageTexts(const QString &catalogue)
                 }
             }
         }
+        // The Watermark page finds libcups's custom-text choice and black by
+        // their translated texts too.
+        found.append({"WatermarkTab/Wtxt/custom choice", "Wtxt", QCoreApplication::translate("WatermarkTab", "Custom")});
+        found.append({"WatermarkTab/Wclr/black", "Wclr", QCoreApplication::translate("WatermarkTab", "Black")});
     }
     QCoreApplication::removeTranslator(&translator);
     return found;

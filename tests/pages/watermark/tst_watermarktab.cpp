@@ -284,6 +284,33 @@ private slots:
         QCOMPARE(page.butDeleteCustomWatermark->isEnabled(), deleteOn);
     }
 
+    // After the field the keyboard reaches the buttons that can be used.
+    void focusOrder_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("a new name") << "Fresh" << QStringList{"butNewCustomWatermark", "butSaveCustomWatermark"};
+        QTest::newRow("a stored name") << "Memo" << QStringList{"butDeleteCustomWatermark", "butSaveCustomWatermark"};
+        QTest::newRow("a printer text") << "DRAFT" << QStringList();
+        QTest::newRow("nothing typed") << "" << QStringList();
+    }
+
+    void focusOrder()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, order);
+        WatermarkTab page;
+        load(page, {"Wren=True", storeKey + "Memo=0 8 3 23 0 0 0"});
+        typeCustomText(page, typed);
+        QStringList reached;
+        for (QWidget *next = page.lnEditCustomWatermark->nextInFocusChain(); next != page.chkBxWFlg;
+             next = next->nextInFocusChain()) {
+            QVERIFY2(next != page.lnEditCustomWatermark && reached.size() < 10, qPrintable(reached.join(' ')));
+            reached << next->accessibleName();
+        }
+        QCOMPARE(reached, order);
+    }
+
     void sectionOffAfterReload()
     {
         // Stored with a custom text shown but the section off: nothing of it
@@ -486,6 +513,9 @@ private slots:
         QCOMPARE(itemTexts(page.cmbBxClr), items);
         QCOMPARE(page.cmbBxClr->isEnabled(), enabled);
         QCOMPARE(page.lblWClr->isEnabled(), enabled);
+        QCOMPARE(page.cmbBxClr->currentText(), shown);
+        // Another text leaves a locked list where it is.
+        select(page.cmbBxWtxt, "DRAFT");
         QCOMPARE(page.cmbBxClr->currentText(), shown);
     }
 
