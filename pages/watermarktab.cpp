@@ -69,7 +69,7 @@ QString customDefaultText(const QString &defaultName)
 // text must no more become a custom watermark than the English one.
 bool printerTextsTranslated()
 {
-    return catalogueForLocaleName(QLocale::system().name()) != QLatin1String(":/strings/english");
+    return !isEnglishLocale(QLocale::system().name());
 }
 }
 
@@ -168,7 +168,8 @@ void WatermarkTab::buildUi()
     connect(chkButWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleWatermarkSection(bool)));
     connect(chkButSuperWatermark, SIGNAL(toggled(bool)), this, SLOT(toggleSuperWatermark(bool)));
 
-    customTextValidator = new QRegExpValidator(QRegExp(QStringLiteral("\\S[^#]*"), Qt::CaseSensitive), this);
+    // No line break either: the name goes into one line of the settings file.
+    customTextValidator = new QRegExpValidator(QRegExp(QStringLiteral("\\S[^#\\r\\n]*"), Qt::CaseSensitive), this);
     lnEditCustomWatermark->setValidator(customTextValidator);
 
     butNewCustomWatermark->setAccessibleName(QStringLiteral("butNewCustomWatermark"));
@@ -422,9 +423,11 @@ bool WatermarkTab::isReservedWatermarkName(const QString &name) const
     kOption *text = optionFor(QStringLiteral("Wtxt"));
     if (!text)
         return false;
+    // libcups's choice for custom texts is no printer text: the list drops it.
+    const QString customChoice = tr("Custom");
     const QList<kChoice *> choices = text->choices();
     for (const kChoice *choice : choices) {
-        if (choice->text() == name)
+        if (choice->text() == name && choice->text() != customChoice)
             return true;
     }
     return false;
@@ -518,7 +521,10 @@ void WatermarkTab::selectWatermarkText(const QString &text)
 void WatermarkTab::updateCustomWatermarkButtons()
 {
     const QString typed = lnEditCustomWatermark->text();
-    const bool newOn = !typed.isEmpty() && cmbBxWtxt->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0;
+    // A reserved name is never listed: New would make a watermark the list
+    // cannot show (the printer's English texts are items anyway).
+    const bool newOn = !typed.isEmpty() && cmbBxWtxt->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0
+                       && !isReservedWatermarkName(typed);
     const bool saveOn = chkButWatermark->isChecked();
     const bool deleteOn = customWatermarks.contains(typed);
     butNewCustomWatermark->setEnabled(newOn);

@@ -19,3 +19,10 @@ QString catalogueForLocaleName(const QString &localeName)
     }
     return QStringLiteral(":/strings/english");
 }
+
+bool isEnglishLocale(const QString &localeName)
+{
+    // "C.UTF-8" is the C locale too.
+    const QString language = localeLanguage(localeName).section(QLatin1Char('.'), 0, 0);
+    return language == QLatin1String("en") || language == QLatin1String("C") || language == QLatin1String("POSIX");
+}

@@ -202,6 +202,30 @@ private slots:
         QCOMPARE(catalogueForLocaleName(locale), catalogue);
     }
 
+    // Where a PPD's translated texts may show: every language but English,
+    // with a catalogue of the panel's own or without.
+    void englishLocales_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("en_US") << "en_US" << true;
+        QTest::newRow("en_GB") << "en_GB" << true;
+        QTest::newRow("C") << "C" << true;
+        QTest::newRow("POSIX") << "POSIX" << true;
+        QTest::newRow("C.UTF-8") << "C.UTF-8" << true;
+        QTest::newRow("de_DE") << "de_DE" << false;
+        QTest::newRow("pt_BR") << "pt_BR" << false;
+        QTest::newRow("ja_JP, English catalogue") << "ja_JP" << false;
+        QTest::newRow("nl without country") << "nl" << false;
+    }
+
+    void englishLocales()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, english);
+        QCOMPARE(isEnglishLocale(locale), english);
+    }
+
     // Each catalogue is compiled in and translates the dialog's texts.
     void cataloguesAreCompiledIn_data()
     {

@@ -147,6 +147,7 @@ private slots:
         QCOMPARE(defaults.value("Wclr"), QString("Red"));
 
         // A later start lists it, shows it and its controls.
+        DialogSession::forgetState();
         ZelDialog again;
         QVERIFY(choose(again));
         WatermarkTab *page = again.watermarkTab;

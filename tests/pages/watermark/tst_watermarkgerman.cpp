@@ -116,6 +116,26 @@ private slots:
         QCOMPARE(customItems(page.cmbBxWtxt), QStringList{QString::fromUtf8("Nur für dich")});
         QCOMPARE(page.getOptions().value("Wtxt"), QString::fromUtf8("\"Nur\\ für\\ dich\""));
     }
+
+    // libcups's custom-text choice is no printer text the list shows, and an
+    // English printer text is no item here: neither may make a watermark the
+    // list would not show.
+    void namesOutsideTheList()
+    {
+        WatermarkTab page;
+        load(page, {"Wren=True"});
+        page.lnEditCustomWatermark->setText("Benutzerdefiniert");
+        QVERIFY(page.butNewCustomWatermark->isEnabled());
+        page.butNewCustomWatermark->click();
+        QCOMPARE(customItems(page.cmbBxWtxt), QStringList{"Benutzerdefiniert"});
+        QCOMPARE(page.cmbBxWtxt->currentText(), QString("Benutzerdefiniert"));
+        QCOMPARE(page.getOptions().value("Wtxt"), QString("\"Benutzerdefiniert\""));
+
+        for (const char *reserved : {"FINAL", "DRAFT", "DO NOT PHOTOCOPY"}) {
+            page.lnEditCustomWatermark->setText(reserved);
+            QVERIFY2(!page.butNewCustomWatermark->isEnabled(), reserved);
+        }
+    }
 };
 
 QTEST_MAIN(WatermarkGermanTest)

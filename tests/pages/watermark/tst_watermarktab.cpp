@@ -284,6 +284,33 @@ private slots:
         QCOMPARE(page.butDeleteCustomWatermark->isEnabled(), deleteOn);
     }
 
+    // After the field the keyboard reaches the buttons that can be used.
+    void focusOrder_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("a new name") << "Fresh" << QStringList{"butNewCustomWatermark", "butSaveCustomWatermark"};
+        QTest::newRow("a stored name") << "Memo" << QStringList{"butDeleteCustomWatermark", "butSaveCustomWatermark"};
+        QTest::newRow("a printer text") << "DRAFT" << QStringList();
+        QTest::newRow("nothing typed") << "" << QStringList();
+    }
+
+    void focusOrder()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, order);
+        WatermarkTab page;
+        load(page, {"Wren=True", storeKey + "Memo=0 8 3 23 0 0 0"});
+        typeCustomText(page, typed);
+        QStringList reached;
+        for (QWidget *next = page.lnEditCustomWatermark->nextInFocusChain(); next != page.chkBxWFlg;
+             next = next->nextInFocusChain()) {
+            QVERIFY2(next != page.lnEditCustomWatermark && reached.size() < 10, qPrintable(reached.join(' ')));
+            reached << next->accessibleName();
+        }
+        QCOMPARE(reached, order);
+    }
+
     void sectionOffAfterReload()
     {
         // Stored with a custom text shown but the section off: nothing of it
@@ -487,6 +514,9 @@ private slots:
         QCOMPARE(page.cmbBxClr->isEnabled(), enabled);
         QCOMPARE(page.lblWClr->isEnabled(), enabled);
         QCOMPARE(page.cmbBxClr->currentText(), shown);
+        // Another text leaves a locked list where it is.
+        select(page.cmbBxWtxt, "DRAFT");
+        QCOMPARE(page.cmbBxClr->currentText(), shown);
     }
 
     void greyPrintingGreysTheColours()
@@ -601,6 +631,9 @@ private slots:
         QTest::newRow("a leading blank") << " Memo" << false;
         QTest::newRow("a leading tab") << "\tMemo" << false;
         QTest::newRow("a hash mark") << "No#1" << false;
+        // A line break would split the stored line in the settings file.
+        QTest::newRow("a line feed") << "Two\nlines" << false;
+        QTest::newRow("a carriage return") << "Two\rlines" << false;
     }
 
     void customTextField()
@@ -622,6 +655,9 @@ private slots:
         QCOMPARE(page.lnEditCustomWatermark->text(), QString(32, QLatin1Char('x')));
         page.lnEditCustomWatermark->clear();
         QTest::keyClicks(page.lnEditCustomWatermark, " a#b");
+        QCOMPARE(page.lnEditCustomWatermark->text(), QString("ab"));
+        // Pasted text holding a line break is refused whole.
+        page.lnEditCustomWatermark->insert("\nMemo\r\nCustomWatermarkStore=x=0 0 0 0 0 0 0");
         QCOMPARE(page.lnEditCustomWatermark->text(), QString("ab"));
     }
 
