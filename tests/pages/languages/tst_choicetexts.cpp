@@ -80,10 +80,6 @@ QList<MatchedText> pageTexts(const QString &catalogue)
                 }
             }
         }
-        // The Watermark page finds libcups's custom-text choice and black by
-        // their translated texts too.
-        found.append({"WatermarkTab/Wtxt/custom choice", "Wtxt", QCoreApplication::translate("WatermarkTab", "Custom")});
-        found.append({"WatermarkTab/Wclr/black", "Wclr", QCoreApplication::translate("WatermarkTab", "Black")});
     }
     for (const SoughtText &sought : soughtTexts)
         found.append({QString::fromLatin1(sought.context) + '/' + sought.keyword + "/sought \"" + sought.source + '"',
