@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QString sharedRoot = QStringLiteral("/usr/share/quorvan");
 const QString program = QStringLiteral(HALVANE_BINARY_DIR "/panel/halvane");
@@ -96,6 +98,22 @@ private slots:
         QCOMPARE(process->exitCode(), 0);
         QCOMPARE(QFileInfo(dir).isDir(), dirCreated || before != absent);
         QCOMPARE(readOrAbsent(dir + QStringLiteral("/Settings")), after);
+    }
+
+    // The folder it makes is one the panel goes on using: never writable by
+    // all, whatever the file-creation mask (the panel refuses such a folder).
+    void folderMadeUnderAnOpenMask()
+    {
+        const QString user = freshUser();
+        const QString dir = sharedRoot + QLatin1Char('/') + user;
+        const mode_t saved = ::umask(0);
+        QProcess *process = start({QStringLiteral("-t"), QStringLiteral("True")}, user, QStringLiteral("xcb"));
+        const bool finished = process->waitForFinished(20000);
+        ::umask(saved);
+        QVERIFY(finished);
+        QCOMPARE(process->exitCode(), 0);
+        QCOMPARE(QFileInfo(dir).permissions() & QFileDevice::WriteOther, QFileDevice::Permissions());
+        QCOMPARE(readOrAbsent(dir + QStringLiteral("/Settings")), QByteArray("Telemetry=True\n"));
     }
 
     // A switch spelt differently is no switch: the panel starts and waits.
