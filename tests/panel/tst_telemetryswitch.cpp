@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -113,6 +114,29 @@ private slots:
         QVERIFY(finished);
         QCOMPARE(process->exitCode(), 0);
         QCOMPARE(QFileInfo(dir).permissions() & QFileDevice::WriteOther, QFileDevice::Permissions());
+        QCOMPARE(readOrAbsent(dir + QStringLiteral("/Settings")), QByteArray("Telemetry=True\n"));
+    }
+
+    // A link standing as "Settings" is replaced, never written through.
+    void linkAsSettingsIsReplaced()
+    {
+        const QString user = freshUser();
+        const QString dir = sharedRoot + QLatin1Char('/') + user;
+        QVERIFY(QDir().mkdir(dir));
+        QTemporaryDir elsewhere;
+        QVERIFY(elsewhere.isValid());
+        const QString victim = elsewhere.filePath(QStringLiteral("notes"));
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("my own notes\n");
+        file.close();
+        QVERIFY(QFile::link(victim, dir + QStringLiteral("/Settings")));
+
+        QProcess *process = start({QStringLiteral("-t"), QStringLiteral("True")}, user, QStringLiteral("xcb"));
+        QVERIFY(process->waitForFinished(20000));
+        QCOMPARE(process->exitCode(), 0);
+        QCOMPARE(readOrAbsent(victim), QByteArray("my own notes\n"));
+        QVERIFY(!QFileInfo(dir + QStringLiteral("/Settings")).isSymLink());
         QCOMPARE(readOrAbsent(dir + QStringLiteral("/Settings")), QByteArray("Telemetry=True\n"));
     }
 
