@@ -78,3 +78,18 @@ bool writeFileAtomically(const QString &path, const QByteArray &data)
     }
     return file.commit();
 }
+
+bool renameWithoutReplacing(const QString &from, const QString &to)
+{
+    // QFile::rename falls back to copying into to when it cannot rename,
+    // and that copy follows a link there. A hard link fails on anything
+    // that stands at to.
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::link(source.constData(), target.constData()) != 0)
+        return false;
+    if (::unlink(source.constData()) == 0)
+        return true;
+    ::unlink(target.constData());
+    return false;
+}

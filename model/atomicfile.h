@@ -11,3 +11,8 @@
 // at path is replaced by the new file, never followed; elsewhere (the user's
 // own home) a link is written through, as QSaveFile does.
 bool writeFileAtomically(const QString &path, const QByteArray &data);
+
+// Gives the file at from the name to, only when nothing stands at to, not
+// even a dangling link; never copies, so never writes through a link
+// planted at to. False, with from left as it was, otherwise.
+bool renameWithoutReplacing(const QString &from, const QString &to);

@@ -4,10 +4,10 @@
 #include "sessionstate.h"
 #include "userdatadir.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 QByteArray telemetryLine(bool enabled)
 {
@@ -16,8 +16,11 @@ QByteArray telemetryLine(bool enabled)
 
 void createLastPathComponent(const QString &dir)
 {
-    if (!QFileInfo::exists(dir))
-        QDir().mkdir(dir); // one level only: the shared root must already be there
+    // One level only: the shared root must already be there. 0775 as the
+    // settings writers make it: under an open file-creation mask the folder
+    // would else be writable by all, and the panel refuses such a folder.
+    if (!dir.isEmpty())
+        ::mkdir(QFile::encodeName(dir).constData(), 0775);
 }
 
 void handleTelemetryOption(int argc, char **argv)

@@ -5,7 +5,8 @@
 
 // The one line the "Settings" file holds for a data-collection answer.
 QByteArray telemetryLine(bool enabled);
-// Creates the last component of dir when it is missing; failures are silent.
+// Creates the last component of dir (mode 0775 under the file-creation mask)
+// when it is missing; failures are silent.
 void createLastPathComponent(const QString &dir);
 
 // Looks for "--telemetry" or "-t" among the arguments. Without it, returns

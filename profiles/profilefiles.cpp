@@ -187,8 +187,8 @@ bool ProfileFiles::rewriteProfile(const QString &oldName, const QString &newName
     const QString temporaryPath = userDataDir + newName + QStringLiteral(".tmp");
     if (!writeFileAtomically(temporaryPath, text))
         return false;
-    // QFile::rename never replaces an existing file.
-    if (!QFile::rename(temporaryPath, newPath)) {
+    // Never over anything that came to stand at the new name meanwhile.
+    if (!renameWithoutReplacing(temporaryPath, newPath)) {
         QFile::remove(temporaryPath);
         return false;
     }

@@ -507,6 +507,43 @@ private slots:
                  QStringList{name});
     }
 
+    // A profile's new name is taken only when nothing stands there; a link
+    // planted there meanwhile is never written through.
+    void renameNeverReplacesNorCopies_data()
+    {
+        QTest::addColumn<QString>("inTheWay");
+        QTest::newRow("nothing") << "none";
+        QTest::newRow("dangling link") << "dangling";
+        QTest::newRow("link to a file") << "link";
+        QTest::newRow("a file") << "file";
+    }
+
+    void renameNeverReplacesNorCopies()
+    {
+        QFETCH(QString, inTheWay);
+        QVERIFY(QDir().mkpath(userDataDir));
+        const QString from = path("b.tmp");
+        const QString to = path("b.cfg");
+        put(from, "[Profile]\n");
+        const QString victim = m_root.filePath(QStringLiteral("rename-victim-%1").arg(inTheWay));
+        if (inTheWay == "link")
+            put(victim, "precious\n");
+        if (inTheWay == "file")
+            put(to, "mine\n");
+        else if (inTheWay != "none")
+            QVERIFY(QFile::link(victim, to));
+
+        QCOMPARE(renameWithoutReplacing(from, to), inTheWay == "none");
+        QCOMPARE(contents(victim), inTheWay == "link" ? QByteArray("precious\n") : QByteArray("<unreadable>"));
+        if (inTheWay == "none") {
+            QVERIFY(!QFileInfo::exists(from));
+            QCOMPARE(contents(to), QByteArray("[Profile]\n"));
+        } else {
+            QCOMPARE(contents(from), QByteArray("[Profile]\n"));
+            QCOMPARE(QFileInfo(to).isSymLink(), inTheWay != "file");
+        }
+    }
+
     // Only regular files are read: a FIFO would block the panel for good.
     void readersTakeRegularFilesOnly_data()
     {

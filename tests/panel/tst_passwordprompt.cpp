@@ -100,6 +100,8 @@ private slots:
         QTest::newRow("no installable options") << "Quorvan_Office" << QStringList();
         QTest::newRow("dollar sign") << "Cost$Center" << QStringList({"Option01=$(id)", "Option8=$HOME"});
         QTest::newRow("backquotes and quotes") << "q`id`x" << QStringList({"Option27=`id`", "Option19='a b'\"c\""});
+        // sudo ends its own options at the program: the name is the writer's.
+        QTest::newRow("leading dash") << "-Dash" << QStringList({"Option17=True"});
     }
 
     void sudoRunsTheWriterAsRootWithTheWordsUnchanged()
@@ -153,6 +155,7 @@ private slots:
             QTest::newRow(qPrintable(shell + QStringLiteral(" plain"))) << shell << "office1" << QStringList({"Option17=True"});
             QTest::newRow(qPrintable(shell + QStringLiteral(" no words"))) << shell << "office1" << QStringList();
             QTest::newRow(qPrintable(shell + QStringLiteral(" shell characters"))) << shell << "Cost$Center`id`" << nasty;
+            QTest::newRow(qPrintable(shell + QStringLiteral(" leading dash"))) << shell << "-Dash" << QStringList({"-o"});
         }
     }
 

@@ -17,6 +17,9 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 const QByteArray absent = QByteArrayLiteral("<absent>");
 
@@ -177,6 +180,50 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(QFileInfo(settingsPath()).isDir());
         QDir(settingsPath()).removeRecursively();
+    }
+
+    // A link or a FIFO that stands as "Settings" is not read (a FIFO would
+    // hang the dialog) and not written through; the answer replaces it.
+    void plantedSettingsIsReplaced_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a file") << "link";
+        QTest::newRow("FIFO") << "fifo";
+    }
+
+    void plantedSettingsIsReplaced()
+    {
+        QFETCH(QString, kind);
+        QDir().mkpath(userDataDir);
+        putSettings(absent);
+        const QString victim = home.filePath(QStringLiteral("victim"));
+        const QByteArray victimText = "Telemetry=False\nmy own notes\n";
+        if (kind == QLatin1String("link")) {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(victimText);
+            file.close();
+            QVERIFY(QFile::link(victim, settingsPath()));
+        } else {
+            QCOMPARE(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0644), 0);
+        }
+        // A read that blocks ends the test here instead of hanging it.
+        ::alarm(20);
+        TelemetryDialog dialog;
+        const QString preselected = runTelemetryDialog(dialog, QStringLiteral("no"), true);
+        struct stat info;
+        const bool regular = ::lstat(QFile::encodeName(settingsPath()).constData(), &info) == 0 && S_ISREG(info.st_mode);
+        const QByteArray written = regular ? settings() : absent;
+        ::alarm(0);
+        QCOMPARE(preselected, QStringLiteral("yes"));
+        QVERIFY(regular);
+        QCOMPARE(written, QByteArray("Telemetry=False\n"));
+        if (kind == QLatin1String("link")) {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), victimText);
+        }
+        putSettings(absent);
     }
 
     void choosesCatalogueByLanguage_data()

@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 const QString sharedRoot = QStringLiteral("/usr/share/quorvan");
@@ -96,6 +99,45 @@ private slots:
         QCOMPARE(process->exitCode(), 0);
         QCOMPARE(QFileInfo(dir).isDir(), dirCreated || before != absent);
         QCOMPARE(readOrAbsent(dir + QStringLiteral("/Settings")), after);
+    }
+
+    // The folder it makes is one the panel goes on using: never writable by
+    // all, whatever the file-creation mask (the panel refuses such a folder).
+    void folderMadeUnderAnOpenMask()
+    {
+        const QString user = freshUser();
+        const QString dir = sharedRoot + QLatin1Char('/') + user;
+        const mode_t saved = ::umask(0);
+        QProcess *process = start({QStringLiteral("-t"), QStringLiteral("True")}, user, QStringLiteral("xcb"));
+        const bool finished = process->waitForFinished(20000);
+        ::umask(saved);
+        QVERIFY(finished);
+        QCOMPARE(process->exitCode(), 0);
+        QCOMPARE(QFileInfo(dir).permissions() & QFileDevice::WriteOther, QFileDevice::Permissions());
+        QCOMPARE(readOrAbsent(dir + QStringLiteral("/Settings")), QByteArray("Telemetry=True\n"));
+    }
+
+    // A link standing as "Settings" is replaced, never written through.
+    void linkAsSettingsIsReplaced()
+    {
+        const QString user = freshUser();
+        const QString dir = sharedRoot + QLatin1Char('/') + user;
+        QVERIFY(QDir().mkdir(dir));
+        QTemporaryDir elsewhere;
+        QVERIFY(elsewhere.isValid());
+        const QString victim = elsewhere.filePath(QStringLiteral("notes"));
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("my own notes\n");
+        file.close();
+        QVERIFY(QFile::link(victim, dir + QStringLiteral("/Settings")));
+
+        QProcess *process = start({QStringLiteral("-t"), QStringLiteral("True")}, user, QStringLiteral("xcb"));
+        QVERIFY(process->waitForFinished(20000));
+        QCOMPARE(process->exitCode(), 0);
+        QCOMPARE(readOrAbsent(victim), QByteArray("my own notes\n"));
+        QVERIFY(!QFileInfo(dir + QStringLiteral("/Settings")).isSymLink());
+        QCOMPARE(readOrAbsent(dir + QStringLiteral("/Settings")), QByteArray("Telemetry=True\n"));
     }
 
     // A switch spelt differently is no switch: the panel starts and waits.

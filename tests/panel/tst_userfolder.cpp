@@ -158,6 +158,11 @@ private slots:
             put(dir + QStringLiteral("Planted.cfg"), "[Profile]\n[Quorvan Office]\nProfileDescription=\n");
         QCOMPARE(ProfileFiles::listProfiles(), QStringList());
         QCOMPARE(ProfileFiles::profileCount(), 0);
+        if (plant) {
+            QVERIFY(!ProfileFiles::rewriteProfile(QStringLiteral("Planted"), QStringLiteral("Moved"), QStringLiteral("d")));
+            QVERIFY(!ProfileFiles::removeProfile(QStringLiteral("Planted")));
+            QVERIFY(QFileInfo::exists(dir + QStringLiteral("Planted.cfg")));
+        }
         QLineEdit *profileName = dialog.profileSaveDialog->findChild<QLineEdit *>();
         QVERIFY(profileName);
         profileName->setText(QStringLiteral("Mine"));

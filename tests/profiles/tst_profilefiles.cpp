@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using profilefixture::Folders;
@@ -434,6 +435,63 @@ private slots:
         for (const QString &entry : before)
             after += folders.bytes(entry);
         QCOMPARE(after, contents);
+    }
+
+    // Links and FIFOs in the folder: not listed, counted or read (a FIFO
+    // would hang the dialogs), and neither a save nor a rename onto their
+    // names writes through them.
+    void plantedEntriesAreNeitherReadNorWrittenThrough()
+    {
+        Folders folders;
+        QTemporaryDir elsewhere;
+        QVERIFY(elsewhere.isValid());
+        const QString victim = elsewhere.filePath(QStringLiteral("notes"));
+        const QString missing = elsewhere.filePath(QStringLiteral("missing"));
+        {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Profile]\n[Quorvan Studio 7000]\nProfileDescription=mine\n");
+        }
+        const QByteArray victimText = "[Profile]\n[Quorvan Studio 7000]\nProfileDescription=mine\n";
+        folders.writeProfile(QStringLiteral("a"), QStringLiteral("own"), someSettings);
+        QVERIFY(QFile::link(victim, folders.dataPath(QStringLiteral("linked.cfg"))));
+        QVERIFY(QFile::link(missing, folders.dataPath(QStringLiteral("dangling.cfg"))));
+        QCOMPARE(::mkfifo(QFile::encodeName(folders.dataPath(QStringLiteral("fifo.cfg"))).constData(), 0644), 0);
+        // A read that blocks ends the test here instead of hanging it.
+        ::alarm(60);
+
+        QCOMPARE(ProfileFiles::listProfiles(), QStringList{"a"});
+        QCOMPARE(ProfileFiles::profileCount(), 1);
+        QCOMPARE(ProfileFiles::storedDescription(QStringLiteral("linked")), QString());
+        ProfileDialog list(nullptr, nullptr);
+        list.fillProfileTable();
+        QCOMPARE(tableRows(list), (QStringList{"Factory Default", "a"}));
+        QVERIFY(!ProfileFiles::removeProfile(QStringLiteral("linked")));
+
+        useQueue(QStringLiteral("Office"));
+        Pages pages;
+        pages.reload();
+        ProfileSaveDialog save(nullptr, &pages.collector);
+        for (const QString &name : {QStringLiteral("linked"), QStringLiteral("dangling"), QStringLiteral("fifo")}) {
+            save.show();
+            nameField(&save)->setText(name);
+            BoxRecorder recorder;
+            okButton(&save)->click();
+            QCOMPARE(recorder.boxes, QStringList{"Save Profile|This name is reserved"});
+        }
+        save.hide();
+        selectRow(list, QStringLiteral("a"));
+        QCOMPARE(editSelected(list, QStringLiteral("dangling"), QStringLiteral("changed")),
+                 QStringList{"Edit Profile|This name is reserved"});
+        ::alarm(0);
+
+        QCOMPARE(QDir(folders.data.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+                 (QStringList{"a.cfg", "dangling.cfg", "fifo.cfg", "linked.cfg"}));
+        QVERIFY(QFileInfo(folders.dataPath(QStringLiteral("linked.cfg"))).isSymLink());
+        QVERIFY(!QFileInfo::exists(missing));
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), victimText);
     }
 
     // Deleting takes exactly the row's file, whatever its name holds, and
