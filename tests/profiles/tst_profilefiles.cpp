@@ -318,6 +318,41 @@ private slots:
             QCOMPARE(after, before);
     }
 
+    // The longest name the rules accept makes a file name of 255 bytes: it
+    // must be saved, and a profile renamed to it, like any other.
+    void longestNameIsSavedAndRenamed()
+    {
+        Folders folders;
+        useQueue(QStringLiteral("Office"));
+        Pages pages;
+        pages.reload();
+        ProfileDialog list(nullptr, &pages.collector);
+        list.fillProfileTable();
+        const QString saved(251, QLatin1Char('s'));
+        const QString renamed = QString(125, QChar(0xe9)) + QLatin1Char('r');
+        QCOMPARE(renamed.toUtf8().size(), 251);
+
+        BoxRecorder recorder;
+        onNextModal([&](QWidget *) {
+            nameField(list.saveDialog)->setText(saved);
+            QVERIFY(okButton(list.saveDialog)->isEnabled());
+            okButton(list.saveDialog)->click();
+            // A failed save leaves the dialog open.
+            if (list.saveDialog->isVisible())
+                list.saveDialog->reject();
+        }, &list);
+        optionsConsistent = true;
+        list.show();
+        list.saveButton->click();
+        QCOMPARE(recorder.boxes, QStringList());
+        QCOMPARE(folders.entries(), QStringList{saved + QStringLiteral(".cfg")});
+        list.close();
+
+        QCOMPARE(editSelected(list, renamed, QStringLiteral("renamed")), QStringList());
+        QCOMPARE(folders.entries(), QStringList{renamed + QStringLiteral(".cfg")});
+        QCOMPARE(currentRowText(list), renamed);
+    }
+
     void failedSaveIsReported()
     {
         QVERIFY2(geteuid() != 0, "root writes into a read-only folder: run as an ordinary user (CTest does)");
