@@ -286,6 +286,8 @@ private slots:
         QTest::newRow("another queue's settings file") << "Gone" << "Save Profile|This name is reserved";
         QTest::newRow("a directory") << "Folder" << "Save Profile|This name is reserved";
         QTest::newRow("an existing profile") << "Old" << "";
+        // OK is disabled then; the slot itself still says why.
+        QTest::newRow("empty") << "" << "Save Profile|You must enter a profile name";
     }
 
     void saveRefusals()
@@ -306,9 +308,12 @@ private slots:
         dialog.show();
         nameField(&dialog)->setText(name);
         descriptionField(&dialog)->setPlainText(QStringLiteral("after"));
-        QVERIFY(okButton(&dialog)->isEnabled());
+        QCOMPARE(okButton(&dialog)->isEnabled(), !name.isEmpty());
         BoxRecorder recorder;
-        okButton(&dialog)->click();
+        if (name.isEmpty())
+            dialog.saveProfile();
+        else
+            okButton(&dialog)->click();
         QCOMPARE(recorder.boxes, box.isEmpty() ? QStringList() : QStringList{box});
         QCOMPARE(dialog.isVisible(), !box.isEmpty());
         const QByteArray after = folders.bytes(name + QStringLiteral(".cfg"));
