@@ -94,6 +94,28 @@ private:
         return recorder.boxes;
     }
 
+    // Runs the list dialog's Save... as a user would, with the list shown;
+    // the boxes it shows are recorded. A save dialog left open is closed.
+    QStringList saveThroughList(ProfileDialog &list, const QString &name, const QString &description)
+    {
+        BoxRecorder recorder;
+        onNextModal([&](QWidget *modal) {
+            QCOMPARE(modal, static_cast<QWidget *>(list.saveDialog));
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Save Profiles"));
+            nameField(list.saveDialog)->setText(name);
+            descriptionField(list.saveDialog)->setPlainText(description);
+            QVERIFY(okButton(list.saveDialog)->isEnabled());
+            okButton(list.saveDialog)->click();
+            if (list.saveDialog->isVisible())
+                list.saveDialog->reject();
+        }, &list);
+        optionsConsistent = true;
+        list.show();
+        list.saveButton->click();
+        list.close();
+        return recorder.boxes;
+    }
+
 private slots:
     void cleanup()
     {
@@ -252,19 +274,7 @@ private slots:
         ProfileDialog list(nullptr, &pages.collector);
         list.fillProfileTable();
 
-        BoxRecorder recorder;
-        onNextModal([&](QWidget *modal) {
-            QCOMPARE(modal, static_cast<QWidget *>(list.saveDialog));
-            QCOMPARE(modal->windowTitle(), QStringLiteral("Save Profiles"));
-            nameField(list.saveDialog)->setText(QStringLiteral("Two sided"));
-            descriptionField(list.saveDialog)->setPlainText(QStringLiteral("first\nsecond"));
-            okButton(list.saveDialog)->click();
-        }, &list);
-        optionsConsistent = true;
-        list.show();
-        list.saveButton->click();
-        QCOMPARE(recorder.boxes, QStringList());
-        QVERIFY(!list.saveDialog->isVisible());
+        QCOMPARE(saveThroughList(list, QStringLiteral("Two sided"), QStringLiteral("first\nsecond")), QStringList());
 
         const QList<QByteArray> lines = folders.bytes(QStringLiteral("Two sided.cfg")).split('\n');
         QCOMPARE(lines.mid(0, 3), (QList<QByteArray>{"[Profile]", "[Quorvan Studio 7000]",
@@ -274,6 +284,15 @@ private slots:
         QCOMPARE(tableRows(list), (QStringList{"Factory Default", "Two sided"}));
         QCOMPARE(currentRowText(list), QStringLiteral("Two sided"));
         QVERIFY(list.editButton->isEnabled());
+
+        // The longest name the rules accept makes a file name of 255 bytes:
+        // saved, and renamed to, like any other.
+        const QString longest(251, QLatin1Char('s'));
+        const QString longestRenamed = QString(125, QChar(0xe9)) + QLatin1Char('r');
+        QCOMPARE(saveThroughList(list, longest, QString()), QStringList());
+        QCOMPARE(currentRowText(list), longest);
+        QCOMPARE(editSelected(list, longestRenamed, QString()), QStringList());
+        QCOMPARE(folders.entries(), (QStringList{"Two sided.cfg", longestRenamed + QStringLiteral(".cfg")}));
     }
 
     // Saving never writes over something that is no profile, and a
@@ -321,41 +340,6 @@ private slots:
             QVERIFY(after.contains("ProfileDescription=after\n"));
         else
             QCOMPARE(after, before);
-    }
-
-    // The longest name the rules accept makes a file name of 255 bytes: it
-    // must be saved, and a profile renamed to it, like any other.
-    void longestNameIsSavedAndRenamed()
-    {
-        Folders folders;
-        useQueue(QStringLiteral("Office"));
-        Pages pages;
-        pages.reload();
-        ProfileDialog list(nullptr, &pages.collector);
-        list.fillProfileTable();
-        const QString saved(251, QLatin1Char('s'));
-        const QString renamed = QString(125, QChar(0xe9)) + QLatin1Char('r');
-        QCOMPARE(renamed.toUtf8().size(), 251);
-
-        BoxRecorder recorder;
-        onNextModal([&](QWidget *) {
-            nameField(list.saveDialog)->setText(saved);
-            QVERIFY(okButton(list.saveDialog)->isEnabled());
-            okButton(list.saveDialog)->click();
-            // A failed save leaves the dialog open.
-            if (list.saveDialog->isVisible())
-                list.saveDialog->reject();
-        }, &list);
-        optionsConsistent = true;
-        list.show();
-        list.saveButton->click();
-        QCOMPARE(recorder.boxes, QStringList());
-        QCOMPARE(folders.entries(), QStringList{saved + QStringLiteral(".cfg")});
-        list.close();
-
-        QCOMPARE(editSelected(list, renamed, QStringLiteral("renamed")), QStringList());
-        QCOMPARE(folders.entries(), QStringList{renamed + QStringLiteral(".cfg")});
-        QCOMPARE(currentRowText(list), renamed);
     }
 
     void failedSaveIsReported()
