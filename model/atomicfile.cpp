@@ -39,10 +39,13 @@ bool replaceWithoutFollowing(const QString &path, const QByteArray &data)
     struct stat old;
     const bool replacesRegular = ::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
 
+    // A short hidden name: the target's own name may already take all 255
+    // bytes a name can have, and a hidden file is never listed or counted.
+    const QByteArray folder = target.left(target.lastIndexOf('/') + 1);
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary = folder + ".halvane-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;

@@ -1,9 +1,17 @@
-// The profile list in German (run with a German locale, see CMakeLists.txt):
+// The profile dialogs in German (run with a German locale, see CMakeLists.txt):
 // titles and labels from the German catalogue, stored values as the model
 // PPD's German choice texts, the Rotate row from the locale itself.
+#include "boxrecorder.h"
+#include "panel/modalhelper.h"
 #include "profiledialog.h"
+#include "profileeditdialog.h"
 #include "profilefixture.h"
+#include "profilesavedialog.h"
 
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTranslator>
 #include <QtTest>
@@ -47,6 +55,43 @@ private slots:
                               // The page breaks this caption in two; the tree keeps it on one line.
                               "Auftrag", "  Auftragsbenachrichtigung per E-Mail: ann@example.com",
                               "Ondrix", "  Ondrix: Aus"}));
+    }
+
+    // The buttons, titles and captions of the list, save and edit dialogs,
+    // and a refusal of the edit dialog.
+    void dialogsInGerman()
+    {
+        Folders folders;
+        folders.writeProfile(QStringLiteral("Bericht"), QStringLiteral("zweiseitig"), {});
+        folders.writeProfile(QStringLiteral("Brief"), QString(), {});
+        ProfileDialog list(nullptr, nullptr);
+        ProfileSaveDialog own(nullptr, nullptr);
+        list.fillProfileTable();
+        QCOMPARE(list.windowTitle(), QStringLiteral("Profile"));
+        QCOMPARE((QStringList{list.saveButton->text(), list.editButton->text(), list.deleteButton->text()}),
+                 (QStringList{"Speichern...", "Bearbeiten...", "Löschen"}));
+        QCOMPARE(list.saveDialog->windowTitle(), QStringLiteral("Profile speichern"));
+        QCOMPARE(list.editDialog->windowTitle(), QStringLiteral("Profil bearbeiten"));
+        QCOMPARE(own.windowTitle(), QStringLiteral("Profil speichern"));
+        for (QDialog *dialog : {static_cast<QDialog *>(&own), static_cast<QDialog *>(list.editDialog)}) {
+            QStringList captions;
+            for (QLabel *label : dialog->findChildren<QLabel *>())
+                captions << label->text();
+            QCOMPARE(captions, (QStringList{"Name:", "Beschreibung:"}));
+        }
+
+        BoxRecorder recorder;
+        onNextModal([&](QWidget *modal) {
+            auto *edit = qobject_cast<ProfileEditDialog *>(modal);
+            QVERIFY(edit);
+            edit->findChild<QLineEdit *>()->setText(QStringLiteral("Brief"));
+            edit->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            QVERIFY(edit->isVisible());
+            edit->reject();
+        });
+        list.profileTable->setCurrentCell(1, 0);
+        list.editButton->click();
+        QCOMPARE(recorder.boxes, QStringList{"Profil bearbeiten|Ein Profil mit diesem Namen gibt es bereits."});
     }
 };
 

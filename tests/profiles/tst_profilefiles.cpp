@@ -95,6 +95,28 @@ private:
         return recorder.boxes;
     }
 
+    // Runs the list dialog's Save... as a user would, with the list shown;
+    // the boxes it shows are recorded. A save dialog left open is closed.
+    QStringList saveThroughList(ProfileDialog &list, const QString &name, const QString &description)
+    {
+        BoxRecorder recorder;
+        onNextModal([&](QWidget *modal) {
+            QCOMPARE(modal, static_cast<QWidget *>(list.saveDialog));
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Save Profiles"));
+            nameField(list.saveDialog)->setText(name);
+            descriptionField(list.saveDialog)->setPlainText(description);
+            QVERIFY(okButton(list.saveDialog)->isEnabled());
+            okButton(list.saveDialog)->click();
+            if (list.saveDialog->isVisible())
+                list.saveDialog->reject();
+        }, &list);
+        optionsConsistent = true;
+        list.show();
+        list.saveButton->click();
+        list.close();
+        return recorder.boxes;
+    }
+
 private slots:
     void cleanup()
     {
@@ -253,19 +275,7 @@ private slots:
         ProfileDialog list(nullptr, &pages.collector);
         list.fillProfileTable();
 
-        BoxRecorder recorder;
-        onNextModal([&](QWidget *modal) {
-            QCOMPARE(modal, static_cast<QWidget *>(list.saveDialog));
-            QCOMPARE(modal->windowTitle(), QStringLiteral("Save Profiles"));
-            nameField(list.saveDialog)->setText(QStringLiteral("Two sided"));
-            descriptionField(list.saveDialog)->setPlainText(QStringLiteral("first\nsecond"));
-            okButton(list.saveDialog)->click();
-        }, &list);
-        optionsConsistent = true;
-        list.show();
-        list.saveButton->click();
-        QCOMPARE(recorder.boxes, QStringList());
-        QVERIFY(!list.saveDialog->isVisible());
+        QCOMPARE(saveThroughList(list, QStringLiteral("Two sided"), QStringLiteral("first\nsecond")), QStringList());
 
         const QList<QByteArray> lines = folders.bytes(QStringLiteral("Two sided.cfg")).split('\n');
         QCOMPARE(lines.mid(0, 3), (QList<QByteArray>{"[Profile]", "[Quorvan Studio 7000]",
@@ -275,6 +285,15 @@ private slots:
         QCOMPARE(tableRows(list), (QStringList{"Factory Default", "Two sided"}));
         QCOMPARE(currentRowText(list), QStringLiteral("Two sided"));
         QVERIFY(list.editButton->isEnabled());
+
+        // The longest name the rules accept makes a file name of 255 bytes:
+        // saved, and renamed to, like any other.
+        const QString longest(251, QLatin1Char('s'));
+        const QString longestRenamed = QString(125, QChar(0xe9)) + QLatin1Char('r');
+        QCOMPARE(saveThroughList(list, longest, QString()), QStringList());
+        QCOMPARE(currentRowText(list), longest);
+        QCOMPARE(editSelected(list, longestRenamed, QString()), QStringList());
+        QCOMPARE(folders.entries(), (QStringList{"Two sided.cfg", longestRenamed + QStringLiteral(".cfg")}));
     }
 
     // Saving never writes over something that is no profile, and a
@@ -287,6 +306,8 @@ private slots:
         QTest::newRow("another queue's settings file") << "Gone" << "Save Profile|This name is reserved";
         QTest::newRow("a directory") << "Folder" << "Save Profile|This name is reserved";
         QTest::newRow("an existing profile") << "Old" << "";
+        // OK is disabled then; the slot itself still says why.
+        QTest::newRow("empty") << "" << "Save Profile|You must enter a profile name";
     }
 
     void saveRefusals()
@@ -307,9 +328,12 @@ private slots:
         dialog.show();
         nameField(&dialog)->setText(name);
         descriptionField(&dialog)->setPlainText(QStringLiteral("after"));
-        QVERIFY(okButton(&dialog)->isEnabled());
+        QCOMPARE(okButton(&dialog)->isEnabled(), !name.isEmpty());
         BoxRecorder recorder;
-        okButton(&dialog)->click();
+        if (name.isEmpty())
+            dialog.saveProfile();
+        else
+            okButton(&dialog)->click();
         QCOMPARE(recorder.boxes, box.isEmpty() ? QStringList() : QStringList{box});
         QCOMPARE(dialog.isVisible(), !box.isEmpty());
         const QByteArray after = folders.bytes(name + QStringLiteral(".cfg"));
