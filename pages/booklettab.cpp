@@ -49,6 +49,8 @@ void BookletTab::layOut()
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(3, 1);
     auto *layout = new QHBoxLayout(this);
+    // The page's own contents margins frame it, as on every page.
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
 }
 

@@ -7,7 +7,6 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 
 namespace {
@@ -173,10 +172,7 @@ void FinishingTab::layOut()
     rightGrid->setColumnStretch(2, 1);
     rightGrid->setRowStretch(12, 1);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(leftGrid);
-    layout->addWidget(newLine(QFrame::VLine), 1);
-    layout->addLayout(rightGrid);
+    newTwoColumnLayout(this, leftGrid, rightGrid);
 }
 
 QIcon FinishingTab::icon()

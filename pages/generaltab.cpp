@@ -5,7 +5,6 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -111,10 +110,7 @@ void GeneralTab::layOut()
     duplexGroup->setStyleSheet(groupSheet);
     colorGroup->setStyleSheet(groupSheet);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left, 0);
-    layout->addWidget(newLine(QFrame::VLine), 1);
-    layout->addLayout(right, 0);
+    newTwoColumnLayout(this, left, right);
 
     setTabOrder(pageSizeBox, mediaTypeBox);
     setTabOrder(mediaTypeBox, inputSlotBox);

@@ -13,23 +13,12 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
 namespace {
 const QString thftKeyword = QStringLiteral("Thft");
-
-ComboBoxEx *comboBox(QWidget *parent, const QString &name, int width)
-{
-    auto *box = new ComboBoxEx;
-    box->setParent(parent);
-    box->setAccessibleName(name);
-    if (width > 0)
-        box->setFixedWidth(width);
-    return box;
-}
 
 QLabel *caption(QWidget *parent, const QString &text, const QString &name)
 {
@@ -59,7 +48,7 @@ void ImagingTab::buildUi()
 
     printQualityLabel = caption(this, tr("Print quality"), QStringLiteral("lblPrintQuality"));
     trapLabel = caption(this, tr("Trapping"), QStringLiteral("lblTrap"));
-    trapComboBox = comboBox(this, QStringLiteral("cmbBxTrap"), 175);
+    trapComboBox = newComboBox(this, QStringLiteral("cmbBxTrap"), 175);
     printQualityImage = new QLabel(this);
     printQualityImage->setPixmap(QPixmap(QStringLiteral(":/icons/print-quality")));
     printQualityImage->setAccessibleName(QStringLiteral("iconTrapping"));
@@ -71,7 +60,7 @@ void ImagingTab::buildUi()
     grayCheckBox = new QCheckBox(tr("Print grays with black toner"), this);
     grayCheckBox->setAccessibleName(QStringLiteral("chkBxGBTn"));
     resolutionLabel = caption(this, tr("Resolution"), QStringLiteral("lblResolution"));
-    resolutionComboBox = comboBox(this, QStringLiteral("cmbBxResolution"), 175);
+    resolutionComboBox = newComboBox(this, QStringLiteral("cmbBxResolution"), 175);
     smoothingCheckBox = new QCheckBox(tr("ZIR"), this);
     smoothingCheckBox->setAccessibleName(QStringLiteral("chkBxSmoothing"));
 
@@ -79,7 +68,7 @@ void ImagingTab::buildUi()
     thriftinkButtons->setAccessibleName(QStringLiteral("butGroupThft"));
     thriftinkButtons->addButton(tr("Off"), QStringLiteral(":/icons/thriftink-off"));
     thriftinkButtons->addButton(tr("On"), QStringLiteral(":/icons/thriftink-on"));
-    levelComboBox = comboBox(this, QStringLiteral("cmbBxThft"), 0);
+    levelComboBox = newComboBox(this, QStringLiteral("cmbBxThft"), 0);
 
     glossCheckBox = new QCheckBox(tr("Gloss mode"), this);
     glossCheckBox->setAccessibleName(QStringLiteral("chkBxZVGlossMode"));
@@ -87,13 +76,13 @@ void ImagingTab::buildUi()
     adjustmentButton = new QPushButton(tr("Settings..."), this);
     adjustmentButton->setAccessibleName(QStringLiteral("butAdjustment"));
     halftoneLabel = caption(this, tr("Halftone screen"), QStringLiteral("lblZVSCREENMODE"));
-    halftoneComboBox = comboBox(this, QStringLiteral("cmbBxZVSCREENMODE"), 175);
+    halftoneComboBox = newComboBox(this, QStringLiteral("cmbBxZVSCREENMODE"), 175);
     reproductionLabel = caption(this, tr("Color reproduction"), QStringLiteral("lblCrep"));
-    reproductionComboBox = comboBox(this, QStringLiteral("cmbBxCrep"), 175);
+    reproductionComboBox = newComboBox(this, QStringLiteral("cmbBxCrep"), 175);
     conversionLabel = caption(this, tr("Color conversion"), QStringLiteral("lblRCM"));
-    conversionComboBox = comboBox(this, QStringLiteral("cmbBxRCM"), 175);
+    conversionComboBox = newComboBox(this, QStringLiteral("cmbBxRCM"), 175);
     cieLabel = caption(this, tr("CIE optimization"), QStringLiteral("lblCIE"));
-    cieComboBox = comboBox(this, QStringLiteral("cmbBxCIE"), 175);
+    cieComboBox = newComboBox(this, QStringLiteral("cmbBxCIE"), 175);
 
     colorAdjustment = new adjustmentDialog(this);
     monoAdjustment = new monoDialog(this);
@@ -134,45 +123,45 @@ void ImagingTab::buildUi()
 
 void ImagingTab::layOut()
 {
+    // Spans end in the last column that holds a widget: each further column a
+    // span reaches costs its spacing on a page the two columns share.
     auto *left = new QGridLayout;
     left->addWidget(printQualityImage, 0, 0, 2, 1, Qt::AlignLeft);
-    left->addWidget(printQualityLabel, 0, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(trapLabel, 1, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(trapComboBox, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
-    left->addWidget(glossCheckBox, 3, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(cieLabel, 4, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(cieComboBox, 5, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(halftoneLabel, 6, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(halftoneComboBox, 7, 1, 1, 2, Qt::AlignLeft);
-    left->addWidget(resolutionLabel, 8, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
-    left->addWidget(resolutionComboBox, 9, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(newLine(QFrame::HLine), 10, 0, 1, 6);
+    left->addWidget(printQualityLabel, 0, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(trapLabel, 1, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(trapComboBox, 2, 1, 1, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    left->addWidget(glossCheckBox, 3, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(cieLabel, 4, 1, 1, 1, Qt::AlignLeft);
+    left->addWidget(cieComboBox, 5, 1, 1, 1, Qt::AlignLeft);
+    left->addWidget(halftoneLabel, 6, 1, 1, 1, Qt::AlignLeft);
+    left->addWidget(halftoneComboBox, 7, 1, 1, 1, Qt::AlignLeft);
+    left->addWidget(resolutionLabel, 8, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+    left->addWidget(resolutionComboBox, 9, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(newLine(QFrame::HLine), 10, 0, 1, 2);
     auto *toner = new QGridLayout;
-    toner->addWidget(thriftinkButtons, 0, 0, 1, 2, Qt::AlignLeft);
-    toner->addWidget(levelComboBox, 0, 2, 1, 2, Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter);
-    left->addLayout(toner, 11, 0, 1, 4, Qt::AlignLeft);
-    left->setColumnStretch(5, 1);
+    toner->addWidget(thriftinkButtons, 0, 0, 1, 1, Qt::AlignLeft);
+    toner->addWidget(levelComboBox, 0, 2, 1, 1, Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter);
+    left->addLayout(toner, 11, 0, 1, 2, Qt::AlignLeft);
+    left->setColumnStretch(1, 1);
     left->setRowStretch(17, 1);
 
+    // Column 0 stays empty: the lines start in column 1 with the widgets.
     auto *right = new QGridLayout;
-    right->addWidget(colorGroup, 0, 1, 1, 2, Qt::AlignLeft);
-    right->addWidget(newLine(QFrame::HLine), 1, 0, 1, 4);
-    right->addWidget(adjustmentLabel, 2, 1, 1, 2, Qt::AlignLeft);
+    right->addWidget(colorGroup, 0, 1, 1, 1, Qt::AlignLeft);
+    right->addWidget(newLine(QFrame::HLine), 1, 1, 1, 1);
+    right->addWidget(adjustmentLabel, 2, 1, 1, 1, Qt::AlignLeft);
     right->addWidget(adjustmentButton, 3, 1, 1, 1, Qt::AlignLeft);
     right->addWidget(reproductionLabel, 4, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(reproductionComboBox, 5, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(conversionLabel, 6, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
     right->addWidget(conversionComboBox, 7, 1, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    right->addWidget(newLine(QFrame::HLine), 8, 0, 1, 4);
+    right->addWidget(newLine(QFrame::HLine), 8, 1, 1, 1);
     right->addWidget(smoothingCheckBox, 10, 1, 1, 1, Qt::AlignLeft);
-    right->addWidget(grayCheckBox, 11, 1, 1, 2, Qt::AlignLeft);
-    right->setColumnStretch(2, 1);
+    right->addWidget(grayCheckBox, 11, 1, 1, 1, Qt::AlignLeft);
+    right->setColumnStretch(1, 1);
     right->setRowStretch(12, 1);
 
-    auto *page = new QHBoxLayout(this);
-    page->addLayout(left, 0);
-    page->addWidget(newLine(QFrame::VLine), 1);
-    page->addLayout(right, 0);
+    newTwoColumnLayout(this, left, right);
 }
 
 QIcon ImagingTab::icon()

@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,9 +155,7 @@ void JobTab::buildStorageSection()
     jobSettingsLabel = newCaption(this, tr("Job settings") + QLatin1Char(':'), QStringLiteral("lblZVCollate1"));
     storageButton = new ZelCheckBoxButton(this, QStringLiteral("Job storage:"), QIcon(QStringLiteral(":/icons/storage")));
     storageButton->setAccessibleName(QStringLiteral("chkButZVCollate1"));
-    storageCombo = newComboBox(this, QString());
-    storageCombo->setMinimumWidth(180);
-    storageCombo->setMaximumWidth(180);
+    storageCombo = newComboBox(this, QString(), 180);
     accessCodeLabel = newCaption(this, tr("Access code") + QLatin1Char(':'), QStringLiteral("lblAccesCodeLabel"));
     accessCodeEdit = newLineEdit(this, QStringLiteral("lnEditJobStorage"));
     accessCodeEdit->setMaxLength(4);
@@ -349,33 +346,36 @@ void JobTab::layoutAccountDialogs()
 
 void JobTab::layoutPage()
 {
+    // The two columns share a narrow page: every span ends in the last column
+    // that holds a widget, since each further column a span reaches costs its
+    // spacing, and that column takes the spare width.
     const Qt::Alignment left = Qt::AlignLeft;
     auto *leftGrid = new QGridLayout;
     leftGrid->addWidget(jobSettingsLabel, 0, 0, 1, 2, left);
     leftGrid->addWidget(storageButton, 1, 0, 2, 1, left);
-    leftGrid->addWidget(storageCombo, 1, 1, 1, 4, left);
+    leftGrid->addWidget(storageCombo, 1, 1, 1, 1, left);
     // One pair at a time shows in these cells.
-    leftGrid->addWidget(boxNumberLabel, 2, 1, 1, 2, left);
-    leftGrid->addWidget(accessCodeLabel, 2, 1, 1, 2, left);
-    leftGrid->addWidget(boxNumberEdit, 3, 1, 1, 2, left);
-    leftGrid->addWidget(accessCodeEdit, 3, 1, 1, 2, left);
-    leftGrid->addWidget(boxPasswordLabel, 4, 1, 1, 2, left);
-    leftGrid->addWidget(boxPasswordEdit, 5, 1, 1, 2, left);
-    leftGrid->addWidget(newLine(QFrame::HLine), 8, 0, 1, 6);
-    leftGrid->addWidget(accountingLabel, 9, 0, 1, 4, left);
+    leftGrid->addWidget(boxNumberLabel, 2, 1, 1, 1, left);
+    leftGrid->addWidget(accessCodeLabel, 2, 1, 1, 1, left);
+    leftGrid->addWidget(boxNumberEdit, 3, 1, 1, 1, left);
+    leftGrid->addWidget(accessCodeEdit, 3, 1, 1, 1, left);
+    leftGrid->addWidget(boxPasswordLabel, 4, 1, 1, 1, left);
+    leftGrid->addWidget(boxPasswordEdit, 5, 1, 1, 1, left);
+    leftGrid->addWidget(newLine(QFrame::HLine), 8, 0, 1, 2);
+    leftGrid->addWidget(accountingLabel, 9, 0, 1, 2, left);
     leftGrid->addWidget(accountingButton, 10, 0, 2, 1, left);
     leftGrid->addWidget(accountModeCombo, 10, 1, 1, 1, left);
     leftGrid->addWidget(accountIdEdit, 11, 1, 1, 1, left);
     leftGrid->addWidget(accountIdCombo, 11, 1, 1, 1, left);
     leftGrid->addWidget(accountListButton, 12, 1, 1, 1, left);
-    leftGrid->addWidget(newLine(QFrame::HLine), 14, 0, 1, 6);
+    leftGrid->addWidget(newLine(QFrame::HLine), 14, 0, 1, 2);
     leftGrid->addWidget(userLoginLabel, 15, 0, 1, 2, Qt::AlignVCenter);
     leftGrid->addWidget(userLoginButton, 16, 0, 2, 1, left);
     leftGrid->addWidget(loginNameLabel, 16, 1, 1, 1, left);
     leftGrid->addWidget(loginNameEdit, 17, 1, 1, 1, left);
     leftGrid->addWidget(loginPasswordLabel, 18, 1, 1, 1, left);
     leftGrid->addWidget(loginPasswordEdit, 19, 1, 1, 1, left);
-    leftGrid->setColumnStretch(5, 1);
+    leftGrid->setColumnStretch(1, 1);
     leftGrid->setRowStretch(20, 1);
 
     auto *rightGrid = new QGridLayout;
@@ -383,20 +383,19 @@ void JobTab::layoutPage()
     rightGrid->addWidget(jobNameIcon, 1, 0, 2, 1, Qt::AlignVCenter);
     rightGrid->addWidget(jobNameCombo, 1, 1, 1, 1, left);
     rightGrid->addWidget(jobNameEdit, 2, 1, 1, 1, left);
-    rightGrid->addWidget(overwriteLabel, 3, 1, 1, 5, left);
-    rightGrid->addWidget(overwriteCombo, 4, 1, 2, 1, left);
-    rightGrid->addWidget(newLine(QFrame::HLine), 6, 0, 1, 7);
-    rightGrid->addWidget(emailLabel, 7, 0, 2, 5, left);
+    // Below the icon, the overwrite choice has the column's whole width:
+    // "Use job name + date and time" is wider than the field column.
+    rightGrid->addWidget(overwriteLabel, 3, 0, 1, 2, left);
+    rightGrid->addWidget(overwriteCombo, 4, 0, 2, 2, left);
+    rightGrid->addWidget(newLine(QFrame::HLine), 6, 0, 1, 2);
+    rightGrid->addWidget(emailLabel, 7, 0, 2, 2, left);
     rightGrid->addWidget(emailButton, 9, 0, 2, 1, left);
     rightGrid->addWidget(emailEdit, 9, 1, 1, 1, left);
     rightGrid->addWidget(emailErrorLabel, 10, 1, 1, 1, left);
-    rightGrid->setColumnStretch(13, 1);
+    rightGrid->setColumnStretch(1, 1);
     rightGrid->setRowStretch(14, 1);
 
-    auto *page = new QHBoxLayout(this);
-    page->addLayout(leftGrid, 0);
-    page->addWidget(newLine(QFrame::VLine), 1);
-    page->addLayout(rightGrid, 0);
+    newTwoColumnLayout(this, leftGrid, rightGrid);
 }
 
 void JobTab::connectPage()

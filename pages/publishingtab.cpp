@@ -2,11 +2,11 @@
 
 #include "optionstore.h"
 #include "pagelistcheck.h"
+#include "pagewidgets.h"
 #include "settingsfile.h"
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -83,13 +83,7 @@ void PublishingTab::buildUi()
         widget->setAccessibleName(name);
         return widget;
     };
-    auto comboBox = [this](const QString &name) {
-        auto *widget = new ComboBoxEx;
-        widget->setParent(this);
-        widget->setAccessibleName(name);
-        widget->setMinimumWidth(185);
-        return widget;
-    };
+    auto comboBox = [this](const QString &name) { return newComboBox(this, name, 185); };
 
     // Cover mode.
     lblCvrMode = label(QStringLiteral("lblCvrMode"), tr("Cover mode:"));
@@ -177,55 +171,49 @@ void PublishingTab::layoutPage()
     cmbBxCvrM->setStyleSheet(QStringLiteral("margin-bottom: 15px"));
     lblTint->setStyleSheet(QStringLiteral("margin-top: 15px; margin-bottom: 0px"));
 
+    // Spans end in the last column that holds a widget: each further column a
+    // span reaches costs its spacing on a page the two columns share.
     auto *left = new QGridLayout;
     const Qt::Alignment alignLeft = Qt::AlignLeft;
-    left->addWidget(lblCvrMode, 0, 0, 1, 3, alignLeft);
+    left->addWidget(lblCvrMode, 0, 0, 1, 2, alignLeft);
     left->addWidget(chkButCvr, 1, 0, 2, 1, alignLeft);
-    left->addWidget(rdButCvrFront, 1, 1, 1, 3, alignLeft);
-    left->addWidget(rdButCvrFrontBack, 2, 1, 1, 3, alignLeft);
-    left->addWidget(lblCvrPrintOnto, 3, 1, 1, 3, alignLeft);
-    left->addWidget(lblCvrFront, 5, 1, 1, 2, alignLeft);
+    left->addWidget(rdButCvrFront, 1, 1, 1, 1, alignLeft);
+    left->addWidget(rdButCvrFrontBack, 2, 1, 1, 1, alignLeft);
+    left->addWidget(lblCvrPrintOnto, 3, 1, 1, 1, alignLeft);
+    left->addWidget(lblCvrFront, 5, 1, 1, 1, alignLeft);
     left->addWidget(chkBxCvrFrontOut, 6, 1, 1, 1, alignLeft);
     left->addWidget(chkBxCvrFrontIn, 7, 1, 1, 1, alignLeft);
-    left->addWidget(lblCvrBack, 8, 1, 1, 2, alignLeft);
+    left->addWidget(lblCvrBack, 8, 1, 1, 1, alignLeft);
     // The back group lists "Inside" first.
     left->addWidget(chkBxCvrBackIn, 9, 1, 1, 1, alignLeft);
     left->addWidget(chkBxCvrBackOut, 10, 1, 1, 1, alignLeft);
-    left->addWidget(lblCvrM, 11, 1, 1, 3, alignLeft);
-    left->addWidget(cmbBxCvrM, 12, 1, 1, 3, alignLeft);
+    left->addWidget(lblCvrM, 11, 1, 1, 1, alignLeft);
+    left->addWidget(cmbBxCvrM, 12, 1, 1, 1, alignLeft);
     auto *separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Plain);
-    left->addWidget(separator, 13, 0, 1, 4);
-    left->addWidget(lblTint, 14, 0, 1, 3, alignLeft);
+    left->addWidget(separator, 13, 0, 1, 2);
+    left->addWidget(lblTint, 14, 0, 1, 2, alignLeft);
     left->addWidget(chkButTint, 15, 0, 2, 1, alignLeft);
     left->addWidget(chkBxTintPrintOnto, 15, 1, 1, 1, alignLeft);
     left->addWidget(lblTMed, 16, 1, 1, 1, alignLeft);
     left->addWidget(cmbBxTMed, 17, 1, 1, 1, alignLeft);
-    left->setColumnStretch(3, 1);
+    left->setColumnStretch(1, 1);
     left->setRowStretch(22, 1);
 
     auto *right = new QGridLayout;
-    right->addWidget(lblPins, 0, 0, 1, 3, alignLeft);
+    right->addWidget(lblPins, 0, 0, 1, 2, alignLeft);
     right->addWidget(chkButPins, 1, 0, 2, 1, alignLeft);
-    right->addWidget(chkBxPinsPrintOntoFront, 1, 1, 1, 2, alignLeft);
-    right->addWidget(chkBxPinsPrintOntoBack, 2, 1, 1, 2, alignLeft);
-    right->addWidget(lblPinsPage, 3, 1, 1, 2, alignLeft);
-    right->addWidget(lnEditPinsPage, 4, 1, 1, 2, alignLeft);
-    right->addWidget(lblPMed, 5, 1, 1, 2, alignLeft);
-    right->addWidget(cmbBxPMed, 6, 1, 1, 2, alignLeft);
-    right->setColumnStretch(4, 1);
+    right->addWidget(chkBxPinsPrintOntoFront, 1, 1, 1, 1, alignLeft);
+    right->addWidget(chkBxPinsPrintOntoBack, 2, 1, 1, 1, alignLeft);
+    right->addWidget(lblPinsPage, 3, 1, 1, 1, alignLeft);
+    right->addWidget(lnEditPinsPage, 4, 1, 1, 1, alignLeft);
+    right->addWidget(lblPMed, 5, 1, 1, 1, alignLeft);
+    right->addWidget(cmbBxPMed, 6, 1, 1, 1, alignLeft);
+    right->setColumnStretch(1, 1);
     right->setRowStretch(15, 1);
 
-    auto *divider = new QFrame(this);
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Plain);
-
-    auto *page = new QHBoxLayout;
-    page->addLayout(left);
-    page->addWidget(divider, 1);
-    page->addLayout(right);
-    setLayout(page);
+    newTwoColumnLayout(this, left, right);
 }
 
 void PublishingTab::connectPage()

@@ -138,6 +138,8 @@ void TPXTab::layOut()
     grid->addWidget(verifyButton, 10, 0, 1, 2);
     grid->setColumnStretch(10, 1);
     grid->setRowStretch(15, 1);
+    // The page's own contents margins frame it, as on every page.
+    grid->setContentsMargins(0, 0, 0, 0);
     setLayout(grid);
 }
 

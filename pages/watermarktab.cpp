@@ -202,6 +202,8 @@ void WatermarkTab::layOut()
     buttons->addWidget(butSaveCustomWatermark);
 
     auto *grid = new QGridLayout(this);
+    // The page's own contents margins frame it, as on every page.
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(lblWatermark, 0, 0, 1, 2);
     grid->addWidget(chkButWatermark, 1, 0, 2, 1);
     grid->addWidget(lblWtxt, 1, 1, 1, 2, leftBottom);

@@ -153,7 +153,9 @@ ZelDialog::ZelDialog(QWidget *parent)
     defaultHolder->setDefault(true);
 
     aboutButton = new QPushButton(tr("About"), this);
-    aboutButton->setFixedWidth(100);
+    // 100 wide, or as wide as a longer translation needs.
+    aboutButton->setMinimumWidth(100);
+    aboutButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     aboutButton->setFocusPolicy(Qt::NoFocus);
 
     setStyleSheet(QStringLiteral("ComboBoxEx { padding-left: 4px } "));

@@ -1,6 +1,7 @@
 #include "pagewidgets.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 
@@ -18,8 +19,11 @@ ComboBoxEx *newComboBox(QWidget *parent, const QString &accessibleName, int widt
     auto *combo = new ComboBoxEx;
     combo->setParent(parent);
     combo->setAccessibleName(accessibleName);
+    // The items come with the printer, after the first showing: a box sized
+    // once would cut a longer choice text.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     if (width > 0)
-        combo->setFixedWidth(width);
+        combo->setMinimumWidth(width);
     return combo;
 }
 
@@ -29,6 +33,18 @@ QFrame *newLine(QFrame::Shape shape)
     line->setFrameShape(shape);
     line->setFrameShadow(QFrame::Plain);
     return line;
+}
+
+QHBoxLayout *newTwoColumnLayout(QWidget *page, QLayout *left, QLayout *right)
+{
+    auto *layout = new QHBoxLayout(page);
+    // The page's own contents margins frame it; the two columns need every
+    // pixel of the fixed-size dialog's width for their texts.
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(left, 0);
+    layout->addWidget(newLine(QFrame::VLine), 1);
+    layout->addLayout(right, 0);
+    return layout;
 }
 
 QString redLabelStyle(const QWidget *page)

@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation>Grautöne mit schwarzem Toner drucken</translation>
+        <translation>Grautöne mit Schwarztoner</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Bestimmte Konto-ID verwenden</translation>
+        <translation>Konto-ID eingeben</translation>
     </message>
     <message>
         <source>Select account ID</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Application defined</source>
-        <translation>Von der Anwendung festgelegt</translation>
+        <translation>Von der Anwendung</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation>Auftragsname + Datum und Uhrzeit</translation>
+        <translation>Auftragsname + Datum/Uhrzeit</translation>
     </message>
     <message>
         <source>Replace existing file</source>
@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Custom box</source>
-        <translation>Benutzerdefiniertes Fach</translation>
+        <translation>Eigene Box</translation>
     </message>
     <message>
         <source>Proof and hold</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation>Zwischenblätter bedrucken</translation>
+        <translation>Zwischenblatt bedrucken</translation>
     </message>
     <message>
         <source>Media for backing:</source>

@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation>Imprimir grises con tóner negro</translation>
+        <translation>Grises con tóner negro</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -396,11 +396,11 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Usar un ID de cuenta concreto</translation>
+        <translation>Indicar ID de cuenta</translation>
     </message>
     <message>
         <source>Select account ID</source>
-        <translation>Seleccionar ID de cuenta</translation>
+        <translation>Elegir ID de cuenta</translation>
     </message>
     <message>
         <source>Account ID List</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>Use job name + date and time</source>
-        <translation>Nombre del trabajo + fecha y hora</translation>
+        <translation>Nombre + fecha y hora</translation>
     </message>
     <message>
         <source>Replace existing file</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Job storage</source>
-        <translation>Almacenamiento de trabajo</translation>
+        <translation>Almacenamiento</translation>
     </message>
     <message>
         <source>Account ID Error</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>Insert before pages:</source>
-        <translation>Insertar antes de las páginas:</translation>
+        <translation>Antes de las páginas:</translation>
     </message>
     <message>
         <source>Media for page:</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation>Imprimir en las hojas de fondo</translation>
+        <translation>Imprimir hojas de fondo</translation>
     </message>
     <message>
         <source>Media for backing:</source>

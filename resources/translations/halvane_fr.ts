@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation>Imprimer les gris avec le toner noir</translation>
+        <translation>Gris avec le toner noir</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Utiliser un ID de compte précis</translation>
+        <translation>Saisir un ID de compte</translation>
     </message>
     <message>
         <source>Select account ID</source>

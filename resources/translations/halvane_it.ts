@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Usa un ID account specifico</translation>
+        <translation>Inserisci ID account</translation>
     </message>
     <message>
         <source>Select account ID</source>

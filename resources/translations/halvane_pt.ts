@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Print grays with black toner</source>
-        <translation>Imprimir cinzentos com toner preto</translation>
+        <translation>Cinzentos com toner preto</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Use specific account ID</source>
-        <translation>Usar um ID de conta específico</translation>
+        <translation>Indicar ID de conta</translation>
     </message>
     <message>
         <source>Select account ID</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Job storage</source>
-        <translation>Armazenamento de trabalho</translation>
+        <translation>Armazenamento</translation>
     </message>
     <message>
         <source>Account ID Error</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>Print onto backing</source>
-        <translation>Imprimir nas folhas de fundo</translation>
+        <translation>Imprimir folhas de fundo</translation>
     </message>
     <message>
         <source>Media for backing:</source>

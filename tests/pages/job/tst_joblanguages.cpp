@@ -4,9 +4,8 @@
 // process, so every language runs in a child process of its own.
 #include "jobfixture.h"
 
-#include "processrunner.h"
+#include "languagechild.h"
 
-#include <QApplication>
 #include <QTranslator>
 
 using namespace jobfixture;
@@ -127,47 +126,9 @@ private slots:
     }
 };
 
-// Runs the checks above once per language.
-class JobLanguagesTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void language_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("English") << "en" << "en_US.UTF-8";
-        QTest::newRow("French") << "fr" << "fr_FR.UTF-8";
-        QTest::newRow("German") << "de" << "de_DE.UTF-8";
-        QTest::newRow("Italian") << "it" << "it_IT.UTF-8";
-        QTest::newRow("Portuguese") << "pt" << "pt_PT.UTF-8";
-        QTest::newRow("Spanish") << "es" << "es_ES.UTF-8";
-    }
-
-    void language()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, locale);
-        const ProcessResult child = ProcessRunner::run(
-            QStringLiteral("env"),
-            {"LANG=" + locale, "LC_ALL=" + locale, "LC_MESSAGES=" + locale,
-             QString::fromLatin1(languageVariable) + "=" + language, QCoreApplication::applicationFilePath()},
-            120000);
-        QVERIFY2(child.succeeded(), child.standardOutput.constData());
-    }
-};
-
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    const QString language = qEnvironmentVariable(languageVariable);
-    if (!language.isEmpty()) {
-        JobLanguageChecks checks(language);
-        return QTest::qExec(&checks, argc, argv);
-    }
-    JobLanguagesTest test;
-    return QTest::qExec(&test, argc, argv);
+    return languagechild::main<JobLanguageChecks>(argc, argv, languageVariable);
 }
 
 #include "tst_joblanguages.moc"
