@@ -10,7 +10,6 @@
 #include <QLabel>
 
 namespace {
-const QString noDefault = QStringLiteral("no_default");
 const QString noneName = QStringLiteral("None");
 const QString foldKeyword = QStringLiteral("FldA");
 const QString bifold = QStringLiteral("Bifold");

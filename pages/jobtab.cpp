@@ -23,7 +23,6 @@
 namespace {
 const QString trueName = QStringLiteral("True");
 const QString falseName = QStringLiteral("False");
-const QString noDefault = QStringLiteral("no_default");
 const QString toolTipStyle =
     QStringLiteral("QToolTip { color: #ffffff; background-color: #2a82da; border: 1px solid white; }");
 

@@ -16,7 +16,6 @@
 namespace {
 const QString trueText = QStringLiteral("True");
 const QString falseText = QStringLiteral("False");
-const QString noDefault = QStringLiteral("no_default");
 
 // Every keyword the page binds; the page is offered when the printer has one.
 const char *const boundKeywords[] = {
@@ -83,7 +82,6 @@ void PublishingTab::buildUi()
         widget->setAccessibleName(name);
         return widget;
     };
-    auto comboBox = [this](const QString &name) { return newComboBox(this, name, 185); };
 
     // Cover mode.
     lblCvrMode = label(QStringLiteral("lblCvrMode"), tr("Cover mode:"));
@@ -99,7 +97,7 @@ void PublishingTab::buildUi()
     chkBxCvrBackOut = checkBox(QStringLiteral("chkBxCvrBackOut"), tr("Outside"));
     chkBxCvrBackIn = checkBox(QStringLiteral("chkBxCvrBackIn"), tr("Inside"));
     lblCvrM = label(QStringLiteral("lblCvrM"), tr("Media for cover:"));
-    cmbBxCvrM = comboBox(QStringLiteral("cmbBxCvrM"));
+    cmbBxCvrM = newComboBox(this, QStringLiteral("cmbBxCvrM"), 185);
     chkButCvr = new ZelCheckBoxButton(this, tr("Cover mode:"), QIcon(QStringLiteral(":/icons/covermode")));
     chkButCvr->setAccessibleName(QStringLiteral("chkButCvr"));
 
@@ -112,7 +110,7 @@ void PublishingTab::buildUi()
     lnEditPinsPage->setAccessibleName(QStringLiteral("lnEditPinsPage"));
     lnEditPinsPage->setMinimumWidth(185);
     lblPMed = label(QStringLiteral("lblPMed"), tr("Media for page:"));
-    cmbBxPMed = comboBox(QStringLiteral("cmbBxPMed"));
+    cmbBxPMed = newComboBox(this, QStringLiteral("cmbBxPMed"), 185);
     chkButPins = new ZelCheckBoxButton(this, tr("Page insert:"), QIcon(QStringLiteral(":/icons/pageinsert")));
     chkButPins->setAccessibleName(QStringLiteral("chkButPins"));
 
@@ -120,7 +118,7 @@ void PublishingTab::buildUi()
     lblTint = label(QStringLiteral("lblTint"), tr("Transparency interleaving:"));
     chkBxTintPrintOnto = checkBox(QStringLiteral("chkBxTintPrintOnto"), tr("Print onto backing"));
     lblTMed = label(QStringLiteral("lblTMed"), tr("Media for backing:"));
-    cmbBxTMed = comboBox(QStringLiteral("cmbBxTMed"));
+    cmbBxTMed = newComboBox(this, QStringLiteral("cmbBxTMed"), 185);
     chkButTint = new ZelCheckBoxButton(this, tr("Transparency interleaving:"),
                                        QIcon(QStringLiteral(":/icons/transparency")));
     chkButTint->setAccessibleName(QStringLiteral("chkButTint"));
@@ -189,10 +187,7 @@ void PublishingTab::layoutPage()
     left->addWidget(chkBxCvrBackOut, 10, 1, 1, 1, alignLeft);
     left->addWidget(lblCvrM, 11, 1, 1, 1, alignLeft);
     left->addWidget(cmbBxCvrM, 12, 1, 1, 1, alignLeft);
-    auto *separator = new QFrame(this);
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Plain);
-    left->addWidget(separator, 13, 0, 1, 2);
+    left->addWidget(newLine(QFrame::HLine), 13, 0, 1, 2);
     left->addWidget(lblTint, 14, 0, 1, 2, alignLeft);
     left->addWidget(chkButTint, 15, 0, 2, 1, alignLeft);
     left->addWidget(chkBxTintPrintOnto, 15, 1, 1, 1, alignLeft);

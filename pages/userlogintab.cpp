@@ -66,7 +66,7 @@ void UserLoginTab::buildUi()
     loginButton = new ZelCheckBoxButton(this, tr("User login"), QIcon(QStringLiteral(":/icons/userlogin")));
     for (QWidget *dependent :
          std::initializer_list<QWidget *>{nameLabel, nameEdit, passwordLabel, passwordEdit, errorLabel})
-        loginButton->addDependent(dependent, QStringLiteral("no_default"));
+        loginButton->addDependent(dependent, noDefault);
 }
 
 bool UserLoginTab::isSupported()

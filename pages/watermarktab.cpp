@@ -16,7 +16,6 @@
 #include <QRegExpValidator>
 
 namespace {
-const QString noDefault = QStringLiteral("no_default");
 const QString customPrefix = QStringLiteral("Custom.");
 
 // The printer's own texts in English: never listed as custom watermarks.

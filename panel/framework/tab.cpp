@@ -182,7 +182,7 @@ QHash<QString, QString> Tab::getOptions()
     const QList<OffDependent> off = offDependents();
     for (const OffDependent &dependent : off) {
         const QString value = dependent.button->dependentValue(dependent.widget);
-        if (value == QLatin1String("no_default"))
+        if (value == noDefault)
             continue;
         const QString name = choiceNameForText(dependent.option, value);
         if (!name.isEmpty())

@@ -15,6 +15,9 @@ class QPushButton;
 // box with the option's other choices, captions) are disabled. Each dependent
 // carries a value: for a combo box the item text the unchecked state stands
 // for, "no_default" for one that stands for no item of its own.
+// The value of a dependent that stands for no item of its own.
+inline const QString noDefault = QStringLiteral("no_default");
+
 class ZelCheckBoxButton : public QFrame
 {
     Q_OBJECT
