@@ -88,11 +88,6 @@ void OptionStore::addGroupConstraint(const QList<QPair<QString, QString>> &membe
     }
     if (found.size() != 3)
         return;
-    // A choice named twice would block itself, or be blocked by one mark,
-    // and unmarking the blocked member withdraws nothing: it would stay
-    // blocked for good.
-    if (found[0] == found[1] || found[0] == found[2] || found[1] == found[2])
-        return;
 
     const OptionChoice &p0 = found[0], &p1 = found[1], &p2 = found[2];
     const int a = p0.first->level(), b = p1.first->level(), c = p2.first->level();
@@ -107,6 +102,13 @@ void OptionStore::addGroupConstraint(const QList<QPair<QString, QString>> &membe
         rule << p1 << (a > c ? p2 : p0) << (a > c ? p0 : p2);
     else
         rule << p2 << (a > b ? p1 : p0) << (a > b ? p0 : p1);
+
+    // A choice that leads the list and is also its last entry is blocked by
+    // its own mark, and unmarking the blocked member withdraws nothing: it
+    // would stay blocked for good. A choice named twice anywhere else acts
+    // like a pairwise rule: the other member's mark blocks, unmarking frees.
+    if (rule.first() == rule.last())
+        return;
 
     for (const OptionChoice &member : qAsConst(found))
         member.second->addGroupConstraint(rule);

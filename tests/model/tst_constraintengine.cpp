@@ -1,8 +1,11 @@
 #include <QtTest>
 
+#include <cups/ppd.h>
+
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "ppdimport.h"
 
 // Options "A", "B", "C", "D", each with choices "x" and "y".
 static OptionStore *makeStore(const QList<int> &levels)
@@ -22,6 +25,28 @@ static OptionStore *makeStore(const QList<int> &levels)
 static bool blocked(OptionStore *store, const char *keyword, const char *choice = "x")
 {
     return store->option(keyword)->choiceByName(choice)->isConstrained();
+}
+
+// A PPD of two Off/On options, "Qa" and "Qb", both at the default level,
+// and one three-way rule.
+static QByteArray twoOptionPpd(const QByteArray &rule)
+{
+    return "*PPD-Adobe: \"4.3\"\n"
+           "*FormatVersion: \"4.3\"\n"
+           "*FileVersion: \"1.0\"\n"
+           "*LanguageVersion: English\n"
+           "*LanguageEncoding: ISOLatin1\n"
+           "*PCFileName: \"QTWO.PPD\"\n"
+           "*Manufacturer: \"Quorvan\"\n"
+           "*Product: \"(Quorvan Two Options Test)\"\n"
+           "*ModelName: \"Quorvan Two Options Test\"\n"
+           "*ShortNickName: \"Quorvan Two Options Test\"\n"
+           "*NickName: \"Quorvan Two Options Test\"\n"
+           "*PSVersion: \"(3010.000) 0\"\n"
+           "*cupsFilter: \"application/pdf 0 zelfilter_pdf_F\"\n"
+           "*OpenUI *Qa/Qa: PickOne\n*DefaultQa: Off\n*Qa Off/Off: \"\"\n*Qa On/On: \"\"\n*CloseUI: *Qa\n"
+           "*OpenUI *Qb/Qb: PickOne\n*DefaultQb: Off\n*Qb Off/Off: \"\"\n*Qb On/On: \"\"\n*CloseUI: *Qb\n"
+           "*cupsUIConstraints g: \"" + rule + "\"\n";
 }
 
 using Members = QList<QPair<QString, QString>>;
@@ -188,11 +213,8 @@ private slots:
         QTest::newRow("four") << Members{{"A", "x"}, {"B", "x"}, {"C", "x"}, {"D", "x"}};
         QTest::newRow("unknown choice") << Members{{"A", "x"}, {"B", "z"}, {"C", "x"}};
         QTest::newRow("unknown keyword") << Members{{"A", "x"}, {"E", "x"}, {"C", "x"}};
-        // A choice named twice would block itself, or block its partner on
-        // a single mark, and nothing would ever withdraw that.
-        QTest::newRow("one choice first and last") << Members{{"C", "x"}, {"A", "x"}, {"C", "x"}};
-        QTest::newRow("one choice last twice") << Members{{"A", "x"}, {"C", "x"}, {"C", "x"}};
-        QTest::newRow("one choice first twice") << Members{{"A", "x"}, {"A", "x"}, {"C", "x"}};
+        // Ordered by level, the one choice leads the list and is its last
+        // entry: it would be blocked by its own mark.
         QTest::newRow("one choice three times") << Members{{"B", "x"}, {"B", "x"}, {"B", "x"}};
     }
     void threeWayMalformedAddsNothing()
@@ -208,17 +230,17 @@ private slots:
         }
     }
 
-    // Marking a member of such a rule must not leave a block that outlasts
+    // A rule whose list, ordered by level, begins and ends with one choice
+    // is dropped: marking that choice must not leave a block that outlasts
     // every mark.
-    void threeWayNamingOneChoiceTwiceNeverBlocks_data()
+    void threeWayBlockedByOwnMarkIsDropped_data()
     {
         QTest::addColumn<QList<int>>("levels");
         QTest::addColumn<Members>("members");
         QTest::newRow("self, all equal") << QList<int>{5, 5, 5} << Members{{"A", "x"}, {"B", "x"}, {"A", "x"}};
-        QTest::newRow("self, stronger partner") << QList<int>{5, 1, 5} << Members{{"B", "x"}, {"A", "x"}, {"A", "x"}};
         QTest::newRow("self alone") << QList<int>{5, 5, 5} << Members{{"A", "x"}, {"A", "x"}, {"A", "x"}};
     }
-    void threeWayNamingOneChoiceTwiceNeverBlocks()
+    void threeWayBlockedByOwnMarkIsDropped()
     {
         QFETCH(QList<int>, levels);
         QFETCH(Members, members);
@@ -233,6 +255,109 @@ private slots:
         store->selectChoice("A", "x");
         QVERIFY(!blocked(store.data(), "A"));
         QVERIFY(!blocked(store.data(), "B"));
+    }
+
+    // Any other rule naming one choice twice is kept and acts as the walk
+    // makes it: the other member's mark blocks the choice last in the list,
+    // unmarking that member frees it, and the blocked choice's own mark plays
+    // no part. Levels of A, B, C, D are 1, 2, 3, 4 unless given.
+    void threeWayNamingOneChoiceTwice_data()
+    {
+        QTest::addColumn<QList<int>>("levels");
+        QTest::addColumn<Members>("members");
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("victim");
+        const QList<int> rising{1, 2, 3, 4};
+        QTest::newRow("first and last") << rising << Members{{"C", "x"}, {"A", "x"}, {"C", "x"}} << "A" << "C";
+        QTest::newRow("last twice") << rising << Members{{"A", "x"}, {"C", "x"}, {"C", "x"}} << "A" << "C";
+        QTest::newRow("first twice") << rising << Members{{"A", "x"}, {"A", "x"}, {"C", "x"}} << "A" << "C";
+        QTest::newRow("self, stronger partner")
+            << QList<int>{5, 1, 5} << Members{{"B", "x"}, {"A", "x"}, {"A", "x"}} << "B" << "A";
+    }
+    void threeWayNamingOneChoiceTwice()
+    {
+        QFETCH(QList<int>, levels);
+        QFETCH(Members, members);
+        QFETCH(QString, blocker);
+        QFETCH(QString, victim);
+        const QByteArray b = blocker.toLatin1(), v = victim.toLatin1();
+        QScopedPointer<OptionStore> store(makeStore(levels));
+        store->addGroupConstraint(members);
+
+        store->selectChoice(victim, "x");
+        QVERIFY2(!blocked(store.data(), v), "its own mark blocks nothing");
+        store->selectChoice(blocker, "x");
+        QVERIFY(blocked(store.data(), v));
+        QVERIFY(!blocked(store.data(), b));
+        store->selectChoice(victim, "x");
+        QVERIFY2(blocked(store.data(), v), "marking it again leaves it blocked");
+        store->selectChoice(blocker, "y");
+        QVERIFY(!blocked(store.data(), v));
+
+        store->selectChoice(blocker, "x");
+        QVERIFY(blocked(store.data(), v));
+        store->clearAllMarks();
+        QVERIFY(!blocked(store.data(), v));
+        QVERIFY(!blocked(store.data(), b));
+    }
+
+    // cupsUIConstraints lines naming Qa=On twice, read through the import.
+    // libcups calls Qa=On with Qb=On a conflict for each of them; the panel
+    // drops the two that would block a choice by its own mark and keeps the
+    // others, which then block the pair libcups forbids.
+    void threeWayFromPpdNamingOneChoiceTwice_data()
+    {
+        QTest::addColumn<QByteArray>("rule");
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("victim");
+        QTest::newRow("Qa Qa Qa: dropped") << QByteArray("*Qa On *Qa On *Qa On") << "" << "";
+        QTest::newRow("Qa Qb Qa: dropped") << QByteArray("*Qa On *Qb On *Qa On") << "" << "";
+        QTest::newRow("Qa Qa Qb: Qa blocks Qb") << QByteArray("*Qa On *Qa On *Qb On") << "Qa" << "Qb";
+        QTest::newRow("Qb Qa Qa: Qb blocks Qa") << QByteArray("*Qb On *Qa On *Qa On") << "Qb" << "Qa";
+    }
+    void threeWayFromPpdNamingOneChoiceTwice()
+    {
+        QFETCH(QByteArray, rule);
+        QFETCH(QString, blocker);
+        QFETCH(QString, victim);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile file(dir.filePath("two.ppd"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(twoOptionPpd(rule));
+        file.close();
+        ppd_file_t *ppd = ppdOpenFile(QFile::encodeName(file.fileName()).constData());
+        QVERIFY(ppd);
+        ppdMarkDefaults(ppd);
+        ppdMarkOption(ppd, "Qa", "On");
+        ppdMarkOption(ppd, "Qb", "On");
+        const int libcupsConflicts = ppdConflicts(ppd);
+        OptionStore store;
+        importPpd(ppd, &store);
+        ppdClose(ppd);
+        QVERIFY2(libcupsConflicts > 0, "the fixture forbids Qa=On with Qb=On");
+        QCOMPARE(store.option("Qa")->level(), 99);
+        QCOMPARE(store.option("Qb")->level(), 99);
+
+        auto on = [&store](const QString &keyword) {
+            return store.option(keyword)->choiceByName("On")->isConstrained();
+        };
+        // Both orders of marking the pair.
+        for (const QStringList &order : {QStringList{"Qa", "Qb"}, QStringList{"Qb", "Qa"}}) {
+            store.selectChoice(order[0], "On");
+            QVERIFY2(!on(order[0]), "one mark alone blocks its own choice");
+            store.selectChoice(order[1], "On");
+            QCOMPARE(on("Qa"), victim == "Qa");
+            QCOMPARE(on("Qb"), victim == "Qb");
+            store.selectChoice("Qa", "Off");
+            store.selectChoice("Qb", "Off");
+            QVERIFY2(!on("Qa") && !on("Qb"), "back to Off frees both");
+        }
+        store.selectChoice("Qa", "On");
+        store.selectChoice("Qb", "On");
+        store.clearAllMarks();
+        QVERIFY(!on("Qa") && !on("Qb"));
     }
 
     void duplicateThreeWayRuleBlocksOnce()
