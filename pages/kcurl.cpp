@@ -2,12 +2,14 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QUrl>
 #include <QVariant>
 
 namespace {
 const char *const loginPath = "/ws/user_manager/MobileAccess/MobileAccessRestService/loginPost";
 const char *const loginProperty = "kcurlLogin";
+const char *const oversizedProperty = "kcurlOversized";
 }
 
 kcurl::kcurl()
@@ -38,17 +40,43 @@ int kcurl::login(const QString &baseUrl, const QString &user, const QString &pas
     reply->setObjectName(replyTag(baseUrl, user));
     const int id = ++lastLogin;
     reply->setProperty(loginProperty, id);
+    connect(reply, &QNetworkReply::readyRead, this, &kcurl::slotReadyRead);
     connect(reply, &QNetworkReply::finished, this, &kcurl::slotFinished);
     return id;
 }
 
-void kcurl::slotFinished()
+void kcurl::slotReadyRead()
 {
     auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (!reply)
+    if (!reply || reply->bytesAvailable() <= maxReplySize)
         return;
+    reply->setProperty(oversizedProperty, true);
+    // Reported only once abort() has returned: it emits finished before it
+    // stops the download, and a message box opened from the report would
+    // otherwise keep the body flowing in for as long as it is open.
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    QPointer<QNetworkReply> aborted(reply);
+    QMetaObject::invokeMethod(
+        this, [this, aborted]() {
+            if (aborted)
+                report(aborted);
+        },
+        Qt::QueuedConnection);
+}
+
+void kcurl::slotFinished()
+{
+    if (auto *reply = qobject_cast<QNetworkReply *>(sender()))
+        report(reply);
+}
+
+void kcurl::report(QNetworkReply *reply)
+{
     const int id = reply->property(loginProperty).toInt();
-    if (reply->error() != QNetworkReply::NoError) {
+    if (reply->property(oversizedProperty).toBool() || reply->bytesAvailable() > maxReplySize) {
+        emit errorReady(reply->objectName() + QStringLiteral("Reply larger than %1 bytes").arg(maxReplySize), id);
+    } else if (reply->error() != QNetworkReply::NoError) {
         emit errorReady(reply->objectName() + reply->errorString(), id);
     } else {
         QByteArray body = reply->readAll();

@@ -14,6 +14,9 @@ standard output is one JSON object:
     {"event": "request", "method": ..., "path": ...,
      "headers": [[name, value], ...], "body": BASE64}    a request came in
     {"event": "handshake-failed", "reason": ...}         a TLS handshake failed
+    {"event": "cut-off", "sent": N}                      the client closed the
+                                                         connection while a reply
+                                                         was still being sent
 
 Every line on standard input is a command, a JSON object with an "id" that
 the "ok" answer repeats:
@@ -21,14 +24,18 @@ the "ok" answer repeats:
     {"cmd": "reply", "reply": R}    the next request without a queued reply gets R
     {"cmd": "default", "reply": R}  requests with no queued reply get R
     {"cmd": "release", "name": N}   lets the replies held under N go
-    {"cmd": "clear"}                drops the queued replies, back to the default
+    {"cmd": "clear"}                drops the queued replies, back to the default,
+                                    and ends the endless replies still flowing
     {"cmd": "quit"}
 
 A reply R: {"status": 200, "body": TEXT, "pieces": [TEXT, ...],
-"pause_ms": 300, "hold": NAME, "silent": true}. "pieces" sends the body in
-parts with a pause between them; "hold" keeps the reply back until NAME is
-released; "silent" reads the request and never answers. The default reply is
-200 with an empty body.
+"pause_ms": 300, "pad_to": N, "chunked": true, "endless": true, "hold": NAME,
+"silent": true}. "pieces" sends the body in parts with a pause between them;
+"pad_to" fills the body up with blanks to N bytes; "chunked" sends it with
+chunked transfer coding instead of a length; "endless" sends the body chunked
+and then blanks without end, until the client goes or the next "clear";
+"hold" keeps the reply back until NAME is released; "silent" reads the
+request and never answers. The default reply is 200 with an empty body.
 """
 
 import base64
@@ -48,6 +55,8 @@ queued = []
 default_reply = {"status": 200, "body": ""}
 releases = {}
 stopping = threading.Event()
+# Counts the "clear" commands: an endless reply ends at the next one.
+generation = [0]
 
 
 def emit(event):
@@ -117,6 +126,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
               "headers": [[k, v] for k, v in self.headers.items()],
               "body": base64.b64encode(body).decode("ascii")})
         reply = next_reply()
+        started = generation[0]
         if reply.get("silent"):
             stopping.wait()
             self.close_connection = True
@@ -124,16 +134,41 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if reply.get("hold"):
             release_event(reply["hold"]).wait()
         pieces = [p.encode("utf-8") for p in reply.get("pieces") or [reply.get("body", "")]]
-        payload = b"".join(pieces)
+        padding = int(reply.get("pad_to", 0)) - sum(len(p) for p in pieces)
+        if padding > 0:
+            pieces[-1] += b" " * padding
+        endless = bool(reply.get("endless"))
+        chunked = endless or bool(reply.get("chunked"))
         self.send_response(int(reply.get("status", 200)))
         self.send_header("Content-Type", "application/json; charset=utf-8")
-        self.send_header("Content-Length", str(len(payload)))
+        if chunked:
+            self.send_header("Transfer-Encoding", "chunked")
+        else:
+            self.send_header("Content-Length", str(sum(len(p) for p in pieces)))
         self.end_headers()
-        for i, piece in enumerate(pieces):
-            if i > 0:
-                time.sleep(int(reply.get("pause_ms", 300)) / 1000.0)
+        sent = 0
+        try:
+            for i, piece in enumerate(pieces):
+                if i > 0:
+                    time.sleep(int(reply.get("pause_ms", 300)) / 1000.0)
+                sent += self.send_piece(piece, chunked)
+            filler = b" " * 65536
+            while endless and not stopping.is_set() and generation[0] == started:
+                sent += self.send_piece(filler, True)
+            if chunked:
+                self.wfile.write(b"0\r\n\r\n")
+                self.wfile.flush()
+        except (ConnectionError, ssl.SSLError, OSError):
+            emit({"event": "cut-off", "sent": sent})
+            self.close_connection = True
+
+    def send_piece(self, piece, chunked):
+        if chunked and piece:
+            self.wfile.write(b"%x\r\n" % len(piece) + piece + b"\r\n")
+        elif piece:
             self.wfile.write(piece)
-            self.wfile.flush()
+        self.wfile.flush()
+        return len(piece)
 
 
 class Server(http.server.ThreadingHTTPServer):
@@ -174,6 +209,7 @@ def serve_commands():
             with state_lock:
                 queued.clear()
                 default_reply = {"status": 200, "body": ""}
+                generation[0] += 1
         elif kind == "release":
             release_event(command["name"]).set()
         elif kind == "quit":

@@ -79,6 +79,28 @@ public:
         reply.m_spec.insert(QStringLiteral("silent"), true);
         return reply;
     }
+    // The body filled up with blanks to a length of bytes.
+    Reply paddedTo(int bytes) const
+    {
+        Reply reply = *this;
+        reply.m_spec.insert(QStringLiteral("pad_to"), bytes);
+        return reply;
+    }
+    // Sent in chunks, without a length.
+    Reply chunked() const
+    {
+        Reply reply = *this;
+        reply.m_spec.insert(QStringLiteral("chunked"), true);
+        return reply;
+    }
+    // The body, chunked, and then blanks without end until the client goes
+    // or forget() is called.
+    Reply endless() const
+    {
+        Reply reply = *this;
+        reply.m_spec.insert(QStringLiteral("endless"), true);
+        return reply;
+    }
     // Kept back until release(name).
     Reply heldAs(const QString &name) const
     {
@@ -205,13 +227,21 @@ public:
         readEvents();
         return m_handshakeFailures;
     }
-    // Forgets what came in and drops the replies still queued, so one test
-    // leaves nothing behind for the next.
+    // Replies the client broke off by closing the connection while they
+    // were still being sent.
+    int cutOffs()
+    {
+        readEvents();
+        return m_cutOffs;
+    }
+    // Forgets what came in, drops the replies still queued and ends endless
+    // ones still flowing, so one test leaves nothing behind for the next.
     bool forget()
     {
         readEvents();
         m_requests.clear();
         m_handshakeFailures = 0;
+        m_cutOffs = 0;
         return command(QJsonObject{{QStringLiteral("cmd"), QStringLiteral("clear")}});
     }
 
@@ -279,6 +309,8 @@ private:
                 m_acknowledged << event.value(QStringLiteral("id")).toInt();
             } else if (kind == QLatin1String("handshake-failed")) {
                 ++m_handshakeFailures;
+            } else if (kind == QLatin1String("cut-off")) {
+                ++m_cutOffs;
             } else if (kind == QLatin1String("request")) {
                 Request request;
                 request.method = event.value(QStringLiteral("method")).toString();
@@ -301,6 +333,7 @@ private:
     QList<int> m_acknowledged;
     QList<Request> m_requests;
     int m_handshakeFailures = 0;
+    int m_cutOffs = 0;
 };
 }
 

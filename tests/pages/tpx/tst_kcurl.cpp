@@ -1,8 +1,10 @@
 // The print-accounting login client against a real HTTPS server on loopback
 // (tests/harness/tpx-server.py): the request as it goes out, one signal per
-// reply with the whole body, and certificate checks that fail the login.
+// reply with the whole body, replies too large to take in, and certificate
+// checks that fail the login.
 #include "harness/tpxserver.h"
 #include "kcurl.h"
+#include "memorywatch.h"
 
 #include <QNetworkReply>
 #include <QSignalSpy>
@@ -40,6 +42,12 @@ public:
 };
 
 const QString path = QStringLiteral("/ws/user_manager/MobileAccess/MobileAccessRestService/loginPost");
+
+// The text filled up with blanks to the largest reply the client takes.
+QString paddedToTheBound(const QString &text)
+{
+    return text + QString(int(kcurl::maxReplySize) - text.toUtf8().size(), QLatin1Char(' '));
+}
 }
 
 class KcurlTest : public QObject
@@ -121,6 +129,12 @@ private slots:
             << Reply::body(QStringLiteral("{\"a\":1}") + QChar(0) + QStringLiteral("tail")) << false
             << QStringLiteral("{\"a\":1}");
         QTest::newRow("empty body") << Reply::body(QString()) << false << QString();
+        // The largest reply still taken in, however it is framed.
+        QTest::newRow("policies padded to the bound")
+            << Reply::body(policies).paddedTo(int(kcurl::maxReplySize)) << false << paddedToTheBound(policies);
+        QTest::newRow("policies padded to the bound, chunked")
+            << Reply::body(policies).paddedTo(int(kcurl::maxReplySize)).chunked() << false
+            << paddedToTheBound(policies);
         // Once, not once for the error and again for its body.
         QTest::newRow("HTTP 500 with a body") << Reply::body(QStringLiteral("{\"error\":\"down\"}"), 500) << true
                                               << QString();
@@ -149,6 +163,51 @@ private slots:
             QCOMPARE(entry.text, tag(QStringLiteral("erin")) + body);
 
         // Reported replies are let go.
+        QVERIFY(QTest::qWaitFor([&]() { return client.findChildren<QNetworkReply *>().isEmpty(); }, 2000));
+    }
+
+    // A reply past the bound is broken off and fails the login, body or
+    // error status alike; an endless one is cut off while it still flows,
+    // and memory stays put meanwhile.
+    void oversizedReplyFailsTheLogin_data()
+    {
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<bool>("endless");
+        const Reply policies = Reply::body(tpxserver::policiesBody("ON", "PV.On", "PV.On"));
+        const int over = int(kcurl::maxReplySize) + 1;
+        QTest::newRow("one byte over the bound") << policies.paddedTo(over) << false;
+        QTest::newRow("one byte over the bound, chunked") << policies.paddedTo(over).chunked() << false;
+        QTest::newRow("endless body") << policies.endless() << true;
+        QTest::newRow("endless body of an HTTP 500") << Reply::body("{\"error\":\"down\"}", 500).endless() << true;
+    }
+
+    void oversizedReplyFailsTheLogin()
+    {
+        QFETCH(Reply, reply);
+        QFETCH(bool, endless);
+        QVERIFY(memorywatch::residentBytes() > 0);
+        QVERIFY(server.queue(reply));
+        kcurl client;
+        Reports reports(client);
+        const int login = client.login(server.baseUrl(), QStringLiteral("heidi"), QStringLiteral("pw"));
+        // Generous, against a bound of 1 MiB: a body taken in without end
+        // passes it within a second or two.
+        const qint64 ceiling = 256 * 1024 * 1024;
+        qint64 growth = 0;
+        const bool reported =
+            memorywatch::waitFor([&]() { return !reports.entries.isEmpty(); }, ceiling, 20000, &growth);
+        QVERIFY2(growth <= ceiling, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+        QVERIFY(reported);
+        QTest::qWait(300);
+        QCOMPARE(reports.entries.size(), 1);
+        const Reports::Entry &entry = reports.entries.first();
+        QVERIFY(entry.error);
+        QCOMPARE(entry.login, login);
+        QVERIFY2(entry.text.startsWith(tag(QStringLiteral("heidi"))), qPrintable(entry.text.left(200)));
+        QVERIFY(entry.text.size() > tag(QStringLiteral("heidi")).size());
+        // The client hung up: the server stopped streaming because of it.
+        if (endless)
+            QVERIFY(QTest::qWaitFor([&]() { return server.cutOffs() > 0; }, 5000));
         QVERIFY(QTest::qWaitFor([&]() { return client.findChildren<QNetworkReply *>().isEmpty(); }, 2000));
     }
 

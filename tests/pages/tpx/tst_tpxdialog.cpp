@@ -2,9 +2,11 @@
 // the sample queue with the accounting options of the private cupsd, logging
 // in to the stand-in HTTPS server: the automatic login of a stored "ON"
 // configuration, Verify and its results, stale replies, the server's
-// policies on the Basic and Imaging pages, and the stored keys.
+// policies on the Basic and Imaging pages, replies too large to take in,
+// and the stored keys.
 #include "generaltab.h"
 #include "imagingtab.h"
+#include "memorywatch.h"
 #include "tpxpagefixture.h"
 
 #include <QCheckBox>
@@ -206,6 +208,56 @@ private slots:
         QCOMPARE(panel.mark(), leftMark);
         QCOMPARE(panel.applicable(), leftMark.isEmpty());
         QCOMPARE(panel.blocked(), !leftMark.isEmpty());
+    }
+
+    // Picking a queue whose stored login is on, a reply too large to be a
+    // real answer is a connection failure: the page says so and forces no
+    // policy from it, and an endless one stops flowing before the box opens.
+    // The largest reply still taken in is a login like any other.
+    void oversizedReplyIsAFailedLogin_data()
+    {
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<bool>("endless");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("forced"); // ColorModel, Duplex, Thft as marked
+        const Reply restricted = Reply::body(tpxserver::policiesBody("ON", "PV.On", "PV.On"));
+        const QStringList policiesForced{"Gray", "DuplexNoTumble", "Level3"};
+        const QStringList noneForced{"CMYK", "None", "Off"};
+        QTest::newRow("policies padded to the bound")
+            << restricted.paddedTo(int(kcurl::maxReplySize)) << false << QStringList() << policiesForced;
+        QTest::newRow("one byte over the bound") << restricted.paddedTo(int(kcurl::maxReplySize) + 1) << false
+                                                 << QStringList{"Ondrix|" + unreachable} << noneForced;
+        QTest::newRow("endless") << restricted.endless() << true << QStringList{"Ondrix|" + unreachable}
+                                 << noneForced;
+    }
+
+    void oversizedReplyIsAFailedLogin()
+    {
+        QFETCH(Reply, reply);
+        QFETCH(bool, endless);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, forced);
+        QVERIFY(memorywatch::residentBytes() > 0);
+        QVERIFY(panel.server.queue(reply));
+        panel.open(storedOn());
+        bool cutOffBeforeTheBox = false;
+        panel.boxes->whileShown = [&]() {
+            cutOffBeforeTheBox = QTest::qWaitFor([&]() { return panel.server.cutOffs() > 0; }, 5000);
+        };
+        // Generous, against a bound of 1 MiB: a body taken in without end
+        // passes it within a second or two.
+        const qint64 ceiling = 256 * 1024 * 1024;
+        qint64 growth = 0;
+        const bool answered = memorywatch::waitFor([&]() { return panel.replies() >= 1; }, ceiling, 20000, &growth);
+        QVERIFY2(growth <= ceiling, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+        QVERIFY(answered);
+
+        QCOMPARE(panel.boxes->boxes, boxes);
+        QCOMPARE(panel.mark(), boxes.isEmpty() ? QString() : unreachable);
+        QCOMPARE(panel.applicable(), boxes.isEmpty());
+        QCOMPARE(QStringList({markedName("ColorModel"), markedName("Duplex"), markedName("Thft")}), forced);
+        if (endless)
+            QVERIFY(cutOffBeforeTheBox);
     }
 
     // A reply for values the user has changed since is dropped, also when
