@@ -284,6 +284,10 @@ QHash<QString, QString> WatermarkTab::getOptions()
     options.clear();
     if (!currentOptionStore)
         return options;
+    // The collector asks every page for these before the extra settings,
+    // where the shown controls are kept: keeping them first lets "Wtxt" be
+    // the text the page shows afterwards, a name typed without New included.
+    keepShownControlsForCollecting();
     collectBoundOptions();
     // An unchecked super button that can be switched on stands for none.
     if (hasOption("ZVSuperWatermark") && chkButSuperWatermark->isEnabled() && !chkButSuperWatermark->isChecked())
@@ -300,14 +304,19 @@ QHash<QString, QString> WatermarkTab::getExtraOptions()
     QMultiHash<QString, QString> settings;
     if (!hasOption("Wtxt"))
         return settings;
-    if (chkButWatermark->isChecked())
-        editCustomWatermark();
+    keepShownControlsForCollecting();
     for (auto it = customWatermarks.constBegin(); it != customWatermarks.constEnd(); ++it)
         settings.insert(QStringLiteral("CustomWatermarkStore"), CustomWatermarkFormat::storedLine(it.key(), it.value()));
     const QString shown = cmbBxWtxt->currentText();
     if (customWatermarks.contains(shown))
         settings.insert(QStringLiteral("CustomWatermarkSet"), shown);
     return settings;
+}
+
+void WatermarkTab::keepShownControlsForCollecting()
+{
+    if (hasOption("Wtxt") && chkButWatermark->isChecked())
+        editCustomWatermark();
 }
 
 void WatermarkTab::retranslateUi()

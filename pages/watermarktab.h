@@ -90,6 +90,9 @@ private:
     // Keeps the record under the name (replacing one of that name), lists
     // it and shows it.
     void keepRecord(const QString &name, const CustomWatermark &record);
+    // While the watermark is on, collecting keeps the shown controls under
+    // the typed or shown name, as Save does.
+    void keepShownControlsForCollecting();
     // Makes the text list's item of that text current; none when no item has it.
     void selectWatermarkText(const QString &text);
     // The colour list on tr("Black"); on no item when it has none.
