@@ -95,6 +95,9 @@ private:
     void keepShownControlsForCollecting();
     // Makes the text list's item of that text current; none when no item has it.
     void selectWatermarkText(const QString &text);
+    // A detail list and its caption follow the watermark button while the
+    // list has items.
+    void enableDetail(ComboBoxEx *list, QLabel *caption, bool checked);
     // The colour list on tr("Black"); on no item when it has none.
     void selectBlackColor();
 

@@ -604,6 +604,65 @@ private slots:
         QCOMPARE(page.cmbBxClr->currentText(), shown);
     }
 
+    // A detail the PPD lacks leaves an empty list: it stays off with its
+    // caption while the watermark is on, after a reload and after the button
+    // is switched off and on. The colour list holding only the added black
+    // stays on, as the colour printing allows.
+    void detailsThePpdLacks_data()
+    {
+        QTest::addColumn<QStringList>("drop");
+        QTest::addColumn<QStringList>("off");
+        QTest::newRow("every detail") << QStringList() << QStringList();
+        QTest::newRow("no font") << QStringList{"Wfnt"} << QStringList{"Wfnt"};
+        QTest::newRow("no size, no angle") << QStringList{"Wsze", "Wang"} << QStringList{"Wsze", "Wang"};
+        QTest::newRow("no style, no fill, no repeat")
+            << QStringList{"Wtrans", "Wtyp", "Wflg"} << QStringList{"Wtrans", "Wtyp", "Wflg"};
+        QTest::newRow("no colour: black alone") << QStringList{"Wclr"} << QStringList();
+        QTest::newRow("no colour, no switch: nothing to show")
+            << QStringList{"Wclr", "Wren"} << QStringList{"Wclr"};
+        QTest::newRow("none of the details")
+            << QStringList{"Wfnt", "Wsze", "Wclr", "Wang", "Wtrans", "Wtyp", "Wflg"}
+            << QStringList{"Wfnt", "Wsze", "Wang", "Wtrans", "Wtyp", "Wflg"};
+    }
+
+    void detailsThePpdLacks()
+    {
+        QFETCH(QStringList, drop);
+        QFETCH(QStringList, off);
+        WatermarkTab page;
+        load(page, {"Wren=True"}, writeVariant(m_dir, samplePpd, drop));
+        // Without its option the button is not loaded: switched on by hand.
+        if (!page.chkButWatermark->isChecked())
+            page.chkButWatermark->iconButton()->click();
+        QVERIFY(page.chkButWatermark->isChecked());
+        const QStringList details = {"Wfnt", "Wsze", "Wclr", "Wang", "Wtrans", "Wtyp", "Wflg"};
+        // Each detail as "keyword: list on|off, caption on|off".
+        const auto shown = [&]() {
+            QStringList states;
+            for (const QString &keyword : details) {
+                states << QStringLiteral("%1: list %2, caption %3")
+                              .arg(keyword, page.optionWidgets.value(keyword)->isEnabled() ? "on" : "off",
+                                   page.labelWidgets.value(keyword)->isEnabled() ? "on" : "off");
+            }
+            return states;
+        };
+        const auto showing = [&](bool watermarkOn) {
+            QStringList states;
+            for (const QString &keyword : details) {
+                const char *state = watermarkOn && !off.contains(keyword) ? "on" : "off";
+                states << QStringLiteral("%1: list %2, caption %2").arg(keyword, state);
+            }
+            return states;
+        };
+        QCOMPARE(shown(), showing(true));
+        QVERIFY(page.cmbBxWtxt->isEnabled());
+
+        page.chkButWatermark->iconButton()->click();
+        QCOMPARE(shown(), showing(false));
+        page.chkButWatermark->iconButton()->click();
+        QCOMPARE(shown(), showing(true));
+    }
+
     void greyPrintingGreysTheColours()
     {
         WatermarkTab page;
