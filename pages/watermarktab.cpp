@@ -284,6 +284,10 @@ QHash<QString, QString> WatermarkTab::getOptions()
     options.clear();
     if (!currentOptionStore)
         return options;
+    // The collector asks every page for these before the extra settings,
+    // where the shown controls are kept: keeping them first lets "Wtxt" be
+    // the text the page shows afterwards, a name typed without New included.
+    keepShownControlsForCollecting();
     collectBoundOptions();
     // An unchecked super button that can be switched on stands for none.
     if (hasOption("ZVSuperWatermark") && chkButSuperWatermark->isEnabled() && !chkButSuperWatermark->isChecked())
@@ -300,14 +304,19 @@ QHash<QString, QString> WatermarkTab::getExtraOptions()
     QMultiHash<QString, QString> settings;
     if (!hasOption("Wtxt"))
         return settings;
-    if (chkButWatermark->isChecked())
-        editCustomWatermark();
+    keepShownControlsForCollecting();
     for (auto it = customWatermarks.constBegin(); it != customWatermarks.constEnd(); ++it)
         settings.insert(QStringLiteral("CustomWatermarkStore"), CustomWatermarkFormat::storedLine(it.key(), it.value()));
     const QString shown = cmbBxWtxt->currentText();
     if (customWatermarks.contains(shown))
         settings.insert(QStringLiteral("CustomWatermarkSet"), shown);
     return settings;
+}
+
+void WatermarkTab::keepShownControlsForCollecting()
+{
+    if (hasOption("Wtxt") && chkButWatermark->isChecked())
+        editCustomWatermark();
 }
 
 void WatermarkTab::retranslateUi()
@@ -371,12 +380,14 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         resetCustomFields();
     currentOptionStore->selectChoice(QStringLiteral("Wren"), checked ? QStringLiteral("True") : QStringLiteral("False"));
 
-    for (QWidget *widget : std::initializer_list<QWidget *>{lblWtxt, cmbBxWtxt, lblWFnt, cmbBxWFnt, lblWSze, cmbBxWsze})
-        widget->setEnabled(checked);
+    lblWtxt->setEnabled(checked);
+    cmbBxWtxt->setEnabled(checked);
+    enableDetail(cmbBxWFnt, lblWFnt, checked);
+    enableDetail(cmbBxWsze, lblWSze, checked);
 
     if (hasOption("ColorModel")) {
-        cmbBxClr->setEnabled(checked);
-        lblWClr->setEnabled(checked);
+        // Without "Wclr" the list may still hold the added black to show.
+        enableDetail(cmbBxClr, lblWClr, checked);
     } else {
         // A printer without colour prints the watermark black.
         cmbBxClr->setEnabled(false);
@@ -394,10 +405,21 @@ void WatermarkTab::toggleWatermarkSection(bool checked)
         updateCustomWatermarkButtons();
     }
 
-    for (QWidget *widget : std::initializer_list<QWidget *>{lblWang, cmbBxWang, lblWtrans, cmbBxWtrans, lblWtyp,
-                                                           cmbBxWtyp, lblCustomWatermark, lnEditCustomWatermark,
-                                                           chkBxWFlg})
-        widget->setEnabled(checked);
+    enableDetail(cmbBxWang, lblWang, checked);
+    enableDetail(cmbBxWtrans, lblWtrans, checked);
+    enableDetail(cmbBxWtyp, lblWtyp, checked);
+    lblCustomWatermark->setEnabled(checked);
+    lnEditCustomWatermark->setEnabled(checked);
+    // The repeat box is its own caption: off without "Wflg", as the load left it.
+    chkBxWFlg->setEnabled(checked && hasOption("Wflg"));
+}
+
+void WatermarkTab::enableDetail(ComboBoxEx *list, QLabel *caption, bool checked)
+{
+    // A list whose option the printer lacks is empty: nothing to choose.
+    const bool enabled = checked && list->count() > 0;
+    list->setEnabled(enabled);
+    caption->setEnabled(enabled);
 }
 
 void WatermarkTab::selectBlackColor()

@@ -90,8 +90,14 @@ private:
     // Keeps the record under the name (replacing one of that name), lists
     // it and shows it.
     void keepRecord(const QString &name, const CustomWatermark &record);
+    // While the watermark is on, collecting keeps the shown controls under
+    // the typed or shown name, as Save does.
+    void keepShownControlsForCollecting();
     // Makes the text list's item of that text current; none when no item has it.
     void selectWatermarkText(const QString &text);
+    // A detail list and its caption follow the watermark button while the
+    // list has items.
+    void enableDetail(ComboBoxEx *list, QLabel *caption, bool checked);
     // The colour list on tr("Black"); on no item when it has none.
     void selectBlackColor();
 

@@ -1,10 +1,12 @@
 // The Watermark page inside the real main dialog, on the private cupsd's
 // sample queue, as the ordinary user the panel needs (and lpoptions run by
 // root would write the system-wide file): a custom watermark made, applied
-// to the settings file and lpoptions, and found again after a restart; the
-// Basic page's grey printing greying the watermark colours.
+// to the settings file and lpoptions, and found again after a restart; a
+// name typed without New reaching the printer on every road that collects the
+// settings; the Basic page's grey printing greying the watermark colours.
 #include "boxrecorder.h"
 #include "dialogsession.h"
+#include "panel/modalhelper.h"
 #include "paneldriver.h"
 #include "storedsettings.h"
 
@@ -13,6 +15,8 @@
 #include "kchoice.h"
 #include "koption.h"
 #include "optionstore.h"
+#include "profiledialog.h"
+#include "profilesavedialog.h"
 #include "sessionstate.h"
 #include "watermarktab.h"
 #include "zeldialog.h"
@@ -22,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -68,7 +73,23 @@ QString destOption(const QString &name)
     cupsFreeDests(1, dest);
     return value;
 }
+
+// The roads that collect the settings.
+enum Road { ApplyButton, OkButton, SaveAs, SaveThroughTheList };
+
+// A profile saved in a save dialog shown, as a user fills it in.
+void saveProfileIn(ProfileSaveDialog *save, const QString &name)
+{
+    QVERIFY(save->isVisible());
+    save->findChild<QLineEdit *>()->setText(name);
+    save->findChild<QTextEdit *>()->setPlainText(QStringLiteral("typed, not added"));
+    QPushButton *ok = save->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QVERIFY(ok->isEnabled());
+    ok->click();
+    QVERIFY(!save->isVisible());
 }
+}
+Q_DECLARE_METATYPE(Road)
 
 class WatermarkDialogTest : public QObject
 {
@@ -162,6 +183,81 @@ private slots:
         QVERIFY(page->chkBxWFlg->isChecked());
         QVERIFY(page->butDeleteCustomWatermark->isEnabled());
         QCOMPARE(page->getOptions(), applied);
+    }
+
+    // A name typed into the field and neither added with New nor saved: the
+    // settings collected by each road send it, as the page shows it then.
+    void typedNameReachesThePrinter_data()
+    {
+        QTest::addColumn<Road>("road");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Apply") << ApplyButton << "Internal use";
+        QTest::newRow("OK") << OkButton << "Internal only";
+        QTest::newRow("Save As...") << SaveAs << "For staff";
+        QTest::newRow("Save... in the profile list") << SaveThroughTheList << "For staff only";
+    }
+
+    void typedNameReachesThePrinter()
+    {
+        QFETCH(Road, road);
+        QFETCH(QString, typed);
+        QVERIFY2(session.freshUser(), session.whyNot());
+        const QString profileName = QStringLiteral("Stamped");
+        BoxRecorder boxes;
+        ZelDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(choose(dialog));
+        WatermarkTab *page = dialog.watermarkTab;
+        page->chkButWatermark->iconButton()->click();
+        QCOMPARE(page->cmbBxWtxt->currentText(), QString("CONFIDENTIAL"));
+        QTest::keyClicks(page->lnEditCustomWatermark, typed);
+        QCOMPARE(page->lnEditCustomWatermark->text(), typed);
+
+        switch (road) {
+        case ApplyButton:
+            dialog.buttonBox->button(QDialogButtonBox::Apply)->click();
+            break;
+        case OkButton:
+            dialog.buttonBox->button(QDialogButtonBox::Ok)->click();
+            QVERIFY(!dialog.isVisible());
+            break;
+        case SaveAs:
+            dialog.saveAsButton->click();
+            saveProfileIn(dialog.profileSaveDialog, profileName);
+            break;
+        case SaveThroughTheList: {
+            dialog.profilesButton->click();
+            ProfileDialog *list = dialog.profileDialog;
+            QVERIFY(list->isVisible());
+            onNextModal([&](QWidget *modal) { saveProfileIn(qobject_cast<ProfileSaveDialog *>(modal), profileName); },
+                        list);
+            list->saveButton->click();
+            list->close();
+            break;
+        }
+        }
+        QCOMPARE(page->cmbBxWtxt->currentText(), typed);
+
+        const bool applied = road == ApplyButton || road == OkButton;
+        QCOMPARE(boxes.boxes, applied ? QStringList{"Success|Settings applied."} : QStringList());
+        const QString written =
+            applied ? session.settingsPath(queue) : session.userDir() + profileName + QStringLiteral(".cfg");
+        const QHash<QString, QString> stored = storedsettings::read(written);
+        QCOMPARE(storedsettings::values(written, "Wtxt"), QStringList{CustomWatermarkFormat::printerForm(typed)});
+        QCOMPARE(stored.value("Wren"), QString("True"));
+        QCOMPARE(storedsettings::values(written, "CustomWatermarkStore"), QStringList{typed + "=0 8 3 23 0 0 0"});
+        QCOMPARE(storedsettings::values(written, "CustomWatermarkSet"), QStringList{typed});
+
+        QByteArray listed;
+        paneldriver::queueDefaults(queue, &listed);
+        if (applied) {
+            QCOMPARE(shownValue(listed, "Wtxt"), typed);
+            QCOMPARE(destOption("Wtxt"), typed);
+        } else {
+            // A profile reaches the queue only through a later Apply.
+            QCOMPARE(shownValue(listed, "Wtxt"), QString("Confidential"));
+        }
     }
 
     void greyPrintingGreysTheWatermarkColours()

@@ -7,6 +7,7 @@
 #include "watermarkfixture.h"
 
 #include "fixturestore.h"
+#include "optioncollector.h"
 #include "watermarktab.h"
 
 #include <QLabel>
@@ -115,6 +116,48 @@ private slots:
         page.butNewCustomWatermark->click();
         QCOMPARE(customItems(page.cmbBxWtxt), QStringList{QString::fromUtf8("Nur für dich")});
         QCOMPARE(page.getOptions().value("Wtxt"), QString::fromUtf8("\"Nur\\ für\\ dich\""));
+    }
+
+    // Collected for Apply or a profile without New pressed: the printer gets
+    // the text the page shows afterwards, a typed name or a printer text
+    // found by its German words.
+    void collectedTextIsTheShownOne_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("records");
+        QTest::newRow("a name typed over a printer text")
+            << QStringList{"Wren=True"} << "VERTRAULICH" << "Nur intern" << "Nur intern" << "\"Nur\\ intern\""
+            << QStringList{"Nur intern=0 8 3 23 0 0 0"};
+        QTest::newRow("a printer text typed over a custom text")
+            << QStringList{"Wren=True", storeKey + "Memo=2 3 1 4 1 1 1", "CustomWatermarkSet=Memo"} << "Memo"
+            << "ENTWURF" << "ENTWURF" << "Draft" << QStringList{"ENTWURF=2 3 1 4 1 1 1"};
+    }
+
+    void collectedTextIsTheShownOne()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, text);
+        QFETCH(QStringList, records);
+        WatermarkTab page;
+        load(page, lines);
+        QCOMPARE(page.cmbBxWtxt->currentText(), before);
+        page.lnEditCustomWatermark->setText(typed);
+        QList<Tab *> pages{&page};
+        OptionCollector collector;
+        collector.setTabs(&pages);
+        const SettingsSnapshot first = *collector.collect();
+        QCOMPARE(page.cmbBxWtxt->currentText(), shown);
+        QCOMPARE(QStringList(first.values("Wtxt")), QStringList{text});
+        QCOMPARE(QStringList(first.values("CustomWatermarkSet")), QStringList{shown});
+        QCOMPARE(QStringList(first.values("CustomWatermarkStore")), records);
+        QVERIFY(*collector.collect() == first);
     }
 
     // libcups's custom-text choice is no printer text the list shows, and an

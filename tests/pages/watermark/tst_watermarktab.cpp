@@ -212,7 +212,9 @@ private slots:
         QCOMPARE(storedForms(page), QStringList());
         QCOMPARE(customItems(page.cmbBxWtxt), QStringList{"<no separator>"});
         QCOMPARE(page.cmbBxWtxt->currentText(), QString("Memo"));
-        QCOMPARE(page.getOptions().value("Wtxt"), QString("_Custom.Memo"));
+        // The printer's own choice; collecting with the watermark on would
+        // first keep the controls under the shown text.
+        QCOMPARE(markedName("Wtxt"), QString("_Custom.Memo"));
     }
 
     void selectionRestoresTheControls_data()
@@ -442,6 +444,89 @@ private slots:
                                                       : QSet<QString>{"CustomWatermarkStore", "CustomWatermarkSet"}));
     }
 
+    // Whatever collects the settings (Apply, OK, a profile) sends the text
+    // the page shows once the controls are kept, a name typed without New
+    // included; a second collection gives the same, and the records are
+    // those one Save leaves.
+    void collectedTextIsTheShownOne_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("records");
+        const QStringList memoShown = {"Wren=True", storeKey + "Memo=2 3 1 4 1 1 1", "CustomWatermarkSet=Memo"};
+        QTest::newRow("a name typed over a printer text")
+            << QStringList{"Wren=True"} << "For you only" << "For you only" << "\"For\\ you\\ only\""
+            << QStringList{"For you only=0 8 3 23 0 0 0"};
+        QTest::newRow("a name typed over a printer text with a record: renamed")
+            << QStringList{"Wren=True", storeKey + "CONFIDENTIAL=1 1 1 1 1 1 1"} << "Memo" << "Memo" << "\"Memo\""
+            << QStringList{"Memo=1 1 1 1 1 1 1"};
+        QTest::newRow("a name typed over a custom text: renamed")
+            << memoShown << "Renamed" << "Renamed" << "\"Renamed\"" << QStringList{"Renamed=2 3 1 4 1 1 1"};
+        QTest::newRow("a printer text typed over a custom text")
+            << memoShown << "DRAFT" << "DRAFT" << "Draft" << QStringList{"DRAFT=2 3 1 4 1 1 1"};
+        QTest::newRow("the field emptied on a custom text")
+            << memoShown << "" << "Memo" << "\"Memo\"" << QStringList{"Memo=2 3 1 4 1 1 1"};
+    }
+
+    void collectedTextIsTheShownOne()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, text);
+        QFETCH(QStringList, records);
+        {
+            // The reference: one Save pressed.
+            WatermarkTab saved;
+            load(saved, lines);
+            typeCustomText(saved, typed);
+            saved.butSaveCustomWatermark->click();
+            QCOMPARE(storedForms(saved), records);
+            QCOMPARE(saved.cmbBxWtxt->currentText(), shown);
+        }
+
+        WatermarkTab page;
+        load(page, lines);
+        typeCustomText(page, typed);
+        QList<Tab *> pages{&page};
+        OptionCollector collector;
+        collector.setTabs(&pages);
+        const SettingsSnapshot first = *collector.collect();
+        QCOMPARE(page.cmbBxWtxt->currentText(), shown);
+        QCOMPARE(QStringList(first.values("Wtxt")), QStringList{text});
+        QCOMPARE(QStringList(first.values("CustomWatermarkSet")), QStringList{shown});
+        QCOMPARE(sortedValues(first, "CustomWatermarkStore"), records);
+        QCOMPARE(storedForms(page), records);
+
+        const SettingsSnapshot second = *collector.collect();
+        QVERIFY(second == first);
+        QCOMPARE(storedForms(page), records);
+        QCOMPARE(page.cmbBxWtxt->currentText(), shown);
+    }
+
+    // A colour list of other than four items shows a record's colour as its
+    // first item: the controls the first keeping leaves are those sent, and
+    // a second collection changes nothing.
+    void collectedTwiceOnAShortColourList()
+    {
+        WatermarkTab page;
+        load(page, {"Wren=True"}, editedPpd(m_dir, singleColour));
+        select(page.cmbBxClr, "Black");
+        typeCustomText(page, "Memo");
+        QList<Tab *> pages{&page};
+        OptionCollector collector;
+        collector.setTabs(&pages);
+        const SettingsSnapshot first = *collector.collect();
+        QCOMPARE(page.cmbBxWtxt->currentText(), QString("Memo"));
+        QCOMPARE(page.cmbBxClr->currentText(), QString("Red"));
+        QCOMPARE(QStringList(first.values("Wtxt")), QStringList{"\"Memo\""});
+        QCOMPARE(QStringList(first.values("Wclr")), QStringList{"Red"});
+        QCOMPARE(QStringList(first.values("CustomWatermarkStore")), QStringList{"Memo=0 8 0 23 0 0 0"});
+        QVERIFY(*collector.collect() == first);
+    }
+
     void keptInAProfile()
     {
         // Collected as the dialogs collect, written as a profile with its
@@ -517,6 +602,65 @@ private slots:
         // Another text leaves a locked list where it is.
         select(page.cmbBxWtxt, "DRAFT");
         QCOMPARE(page.cmbBxClr->currentText(), shown);
+    }
+
+    // A detail the PPD lacks leaves an empty list: it stays off with its
+    // caption while the watermark is on, after a reload and after the button
+    // is switched off and on. The colour list holding only the added black
+    // stays on, as the colour printing allows.
+    void detailsThePpdLacks_data()
+    {
+        QTest::addColumn<QStringList>("drop");
+        QTest::addColumn<QStringList>("off");
+        QTest::newRow("every detail") << QStringList() << QStringList();
+        QTest::newRow("no font") << QStringList{"Wfnt"} << QStringList{"Wfnt"};
+        QTest::newRow("no size, no angle") << QStringList{"Wsze", "Wang"} << QStringList{"Wsze", "Wang"};
+        QTest::newRow("no style, no fill, no repeat")
+            << QStringList{"Wtrans", "Wtyp", "Wflg"} << QStringList{"Wtrans", "Wtyp", "Wflg"};
+        QTest::newRow("no colour: black alone") << QStringList{"Wclr"} << QStringList();
+        QTest::newRow("no colour, no switch: nothing to show")
+            << QStringList{"Wclr", "Wren"} << QStringList{"Wclr"};
+        QTest::newRow("none of the details")
+            << QStringList{"Wfnt", "Wsze", "Wclr", "Wang", "Wtrans", "Wtyp", "Wflg"}
+            << QStringList{"Wfnt", "Wsze", "Wang", "Wtrans", "Wtyp", "Wflg"};
+    }
+
+    void detailsThePpdLacks()
+    {
+        QFETCH(QStringList, drop);
+        QFETCH(QStringList, off);
+        WatermarkTab page;
+        load(page, {"Wren=True"}, writeVariant(m_dir, samplePpd, drop));
+        // Without its option the button is not loaded: switched on by hand.
+        if (!page.chkButWatermark->isChecked())
+            page.chkButWatermark->iconButton()->click();
+        QVERIFY(page.chkButWatermark->isChecked());
+        const QStringList details = {"Wfnt", "Wsze", "Wclr", "Wang", "Wtrans", "Wtyp", "Wflg"};
+        // Each detail as "keyword: list on|off, caption on|off".
+        const auto shown = [&]() {
+            QStringList states;
+            for (const QString &keyword : details) {
+                states << QStringLiteral("%1: list %2, caption %3")
+                              .arg(keyword, page.optionWidgets.value(keyword)->isEnabled() ? "on" : "off",
+                                   page.labelWidgets.value(keyword)->isEnabled() ? "on" : "off");
+            }
+            return states;
+        };
+        const auto showing = [&](bool watermarkOn) {
+            QStringList states;
+            for (const QString &keyword : details) {
+                const char *state = watermarkOn && !off.contains(keyword) ? "on" : "off";
+                states << QStringLiteral("%1: list %2, caption %2").arg(keyword, state);
+            }
+            return states;
+        };
+        QCOMPARE(shown(), showing(true));
+        QVERIFY(page.cmbBxWtxt->isEnabled());
+
+        page.chkButWatermark->iconButton()->click();
+        QCOMPARE(shown(), showing(false));
+        page.chkButWatermark->iconButton()->click();
+        QCOMPARE(shown(), showing(true));
     }
 
     void greyPrintingGreysTheColours()
