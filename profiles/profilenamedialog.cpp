@@ -35,8 +35,10 @@ const int maxNameBytes = 251;
 ProfileNameDialog::ProfileNameDialog(QWidget *parent)
     : QDialog(parent)
 {
+    // The default size constraint: a fixed-size layout would hold the dialog
+    // at its content's size, below its minimum; this way it opens at the
+    // larger of the two.
     gridLayout = new QGridLayout(this);
-    gridLayout->setSizeConstraint(QLayout::SetFixedSize);
 
     nameLabel = new QLabel(this);
     nameEdit = new QLineEdit(this);
