@@ -66,6 +66,8 @@ bool replaceWithoutFollowing(const QString &path, const QByteArray &data)
 
 bool writeFileAtomically(const QString &path, const QByteArray &data)
 {
+    if (holdsNul(path))
+        return false;
     if (isInUserDataDir(path)) {
         if (!userDataDirUsable())
             return false;
@@ -87,6 +89,8 @@ bool renameWithoutReplacing(const QString &from, const QString &to)
     // QFile::rename falls back to copying into to when it cannot rename,
     // and that copy follows a link there. A hard link fails on anything
     // that stands at to.
+    if (holdsNul(from) || holdsNul(to))
+        return false;
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
     if (::link(source.constData(), target.constData()) != 0)

@@ -124,7 +124,7 @@ bool writeProfileFileWithDescription(const QString &path, const SettingsSnapshot
 bool cfgExists(const QString &queueName)
 {
     // A folder the panel may not use holds nothing of the user's.
-    if (!userDataDirUsable())
+    if (!userDataDirUsable() || holdsNul(queueName))
         return false;
     const QByteArray path = userDataDir.toUtf8() + queueName.toUtf8() + ".cfg";
     struct stat info;
@@ -133,6 +133,8 @@ bool cfgExists(const QString &queueName)
 
 void ensureUserDataDir()
 {
+    if (holdsNul(userDataDir))
+        return;
     QByteArray path = userDataDir.toUtf8();
     if (path.endsWith('/'))
         path.chop(1);

@@ -38,7 +38,7 @@ QString currentUserDataDir()
 UserDataDirState userDataDirState()
 {
     const QString dir = cleanedUserDataDir();
-    if (dir.isEmpty())
+    if (dir.isEmpty() || holdsNul(dir))
         return UserDataDirState::Refused;
     struct stat info;
     if (::lstat(QFile::encodeName(dir).constData(), &info) != 0)
@@ -54,6 +54,11 @@ bool userDataDirUsable()
     return userDataDirState() == UserDataDirState::Usable;
 }
 
+bool holdsNul(const QString &path)
+{
+    return path.contains(QChar(0));
+}
+
 bool isInUserDataDir(const QString &path)
 {
     const QString dir = cleanedUserDataDir();
@@ -66,7 +71,7 @@ bool isInUserDataDir(const QString &path)
 bool openUserFileForReading(QFile &file, const QString &path)
 {
     file.close();
-    if (path.isEmpty() || (isInUserDataDir(path) && !userDataDirUsable()))
+    if (path.isEmpty() || holdsNul(path) || (isInUserDataDir(path) && !userDataDirUsable()))
         return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)

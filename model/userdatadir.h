@@ -22,6 +22,9 @@ enum class UserDataDirState {
 UserDataDirState userDataDirState();
 // True when the panel may read, write, rename and delete in userDataDir now.
 bool userDataDirUsable();
+// True when path holds a NUL: the system would take the path as ending
+// there, at a file of another name, so such a path never reaches it.
+bool holdsNul(const QString &path);
 // True when path names userDataDir itself or something inside it.
 bool isInUserDataDir(const QString &path);
 

@@ -19,7 +19,7 @@ void createLastPathComponent(const QString &dir)
     // One level only: the shared root must already be there. 0775 as the
     // settings writers make it: under an open file-creation mask the folder
     // would else be writable by all, and the panel refuses such a folder.
-    if (!dir.isEmpty())
+    if (!dir.isEmpty() && !holdsNul(dir))
         ::mkdir(QFile::encodeName(dir).constData(), 0775);
 }
 

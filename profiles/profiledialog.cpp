@@ -50,8 +50,10 @@ ProfileDialog::ProfileDialog(QWidget *dialog, OptionCollector *collector)
     editDialog = new ProfileEditDialog(this);
     editDialog->setWindowTitle(tr("Edit Profile"));
 
+    // The default size constraint: a fixed-size layout would hold the dialog
+    // at its content's size, below its minimum; this way it opens at the
+    // larger of the two.
     gridLayout = new QGridLayout;
-    gridLayout->setSizeConstraint(QLayout::SetFixedSize);
     caption = new QLabel(tr("Select profile:"));
 
     profileTable = new QTableWidget(0, 1);

@@ -12,6 +12,8 @@
 #include <QRegExpValidator>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace {
 // "Factory Default" as the list dialog shows it in each language; never translated here.
 const char *const reservedNames[] = {
@@ -22,6 +24,9 @@ const char *const reservedNames[] = {
     "Valor predeterminado de fábrica",
     "Padrão de fábrica",
 };
+// "/" and what a command line would misread; a NUL, at which the system
+// would end the path early, on another file; and line breaks.
+const QLatin1String refusedCharacters("/\";`\r\n\0", 7);
 const int maxDescriptionLength = 1024;
 // With ".cfg" appended the file name stays within 255 bytes.
 const int maxNameBytes = 251;
@@ -30,8 +35,10 @@ const int maxNameBytes = 251;
 ProfileNameDialog::ProfileNameDialog(QWidget *parent)
     : QDialog(parent)
 {
+    // The default size constraint: a fixed-size layout would hold the dialog
+    // at its content's size, below its minimum; this way it opens at the
+    // larger of the two.
     gridLayout = new QGridLayout(this);
-    gridLayout->setSizeConstraint(QLayout::SetFixedSize);
 
     nameLabel = new QLabel(this);
     nameEdit = new QLineEdit(this);
@@ -69,7 +76,7 @@ void ProfileNameDialog::applyNameRules()
         && !isReservedName(name)
         && !queueNames.contains(name, Qt::CaseInsensitive)
         && !name.startsWith(QLatin1Char('.'))
-        && !name.contains(QRegExp(QStringLiteral("[/\";`]")))
+        && std::none_of(name.cbegin(), name.cend(), [](QChar c) { return refusedCharacters.contains(c); })
         && descriptionEdit->toPlainText().size() <= maxDescriptionLength
         && name.toUtf8().size() <= maxNameBytes;
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(validName);

@@ -544,6 +544,75 @@ private slots:
         }
     }
 
+    // A path holding a NUL would reach the system cut short, at a file of
+    // another name: the writers refuse it and write, rename and leave nothing.
+    void writersRefuseANul_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        const QString nul(QChar(0));
+        QTest::newRow("settings file, cut to the queue's file") << "settings" << "Office.cfg" + nul + "x" << "";
+        QTest::newRow("profile, cut to Settings") << "profile" << "Settings" + nul + ".cfg" << "";
+        QTest::newRow("atomic writer, cut to Settings") << "atomic" << "Settings" + nul << "";
+        QTest::newRow("atomic writer outside the folder") << "atomic" << "OUTSIDE" + nul + "x" << "";
+        QTest::newRow("rename onto a cut name") << "rename" << "b.tmp" << "new.cfg" + nul + "x";
+        QTest::newRow("rename of a cut name") << "rename" << "Office.cfg" + nul + "x" << "moved.cfg";
+    }
+
+    void writersRefuseANul()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QVERIFY(QDir().mkpath(userDataDir));
+        put(path("Office.cfg"), "Duplex=None\n");
+        put(path("Settings"), "Telemetry=False\n");
+        put(path("b.tmp"), "[Profile]\n");
+        const QString outside = m_root.filePath("outside-%1").arg(QTest::currentDataTag()).replace(' ', '_');
+        put(outside, "mine\n");
+        auto place = [&](QString name) { return name.startsWith("OUTSIDE") ? name.replace("OUTSIDE", outside) : path(name); };
+        auto folder = [&]() {
+            QStringList state;
+            const QDir dir(userDataDir);
+            for (const QString &entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+                state << entry + ": " + QString::fromUtf8(contents(dir.filePath(entry)));
+            return state;
+        };
+        const QStringList before = folder();
+        const QStringList beside = QDir(m_root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        SettingsSnapshot snapshot;
+        snapshot.insert("Duplex", "DuplexNoTumble");
+        bool ok = true;
+        if (writer == "settings")
+            ok = writeProfileFile(place(first), snapshot, true);
+        else if (writer == "profile")
+            ok = writeProfileFileWithDescription(place(first), snapshot, false, "d");
+        else if (writer == "atomic")
+            ok = writeFileAtomically(place(first), "Telemetry=True\n");
+        else
+            ok = renameWithoutReplacing(place(first), place(second));
+        QVERIFY(!ok);
+        QCOMPARE(folder(), before);
+        QCOMPARE(contents(outside), QByteArray("mine\n"));
+        QCOMPARE(QDir(m_root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), beside);
+    }
+
+    // The readers neither: a cut path would read another file's settings.
+    void readersRefuseANul()
+    {
+        QVERIFY(QDir().mkpath(userDataDir));
+        put(path("Office.cfg"), "Duplex=None\n");
+        activeSettingsPath = path("Office.cfg") + QChar(0) + "x";
+        QVERIFY(readSettingValue("Office", "Duplex").isNull());
+        QVERIFY(readSettingValues("Office", "Duplex").isEmpty());
+        QFile file;
+        QVERIFY(!openUserFileForReading(file, activeSettingsPath));
+        QVERIFY(!cfgExists(QStringLiteral("Office.cfg") + QChar(0)));
+        QVERIFY(cfgExists(QStringLiteral("Office")));
+    }
+
     // Only regular files are read: a FIFO would block the panel for good.
     void readersTakeRegularFilesOnly_data()
     {

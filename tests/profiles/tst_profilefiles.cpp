@@ -184,6 +184,12 @@ private slots:
         QTest::newRow("double quote") << "a\"b" << 0 << false;
         QTest::newRow("semicolon") << "a;b" << 0 << false;
         QTest::newRow("backtick") << "a`b" << 0 << false;
+        // A NUL would cut the path short: the queue's own settings file, or
+        // the telemetry file, would be replaced.
+        QTest::newRow("NUL after a queue's file name") << QStringLiteral("Quorvan_Color.cfg") + QChar(0) + 'x' << 0 << false;
+        QTest::newRow("NUL after Settings") << QStringLiteral("Settings") + QChar(0) << 0 << false;
+        QTest::newRow("line feed") << "a\nb" << 0 << false;
+        QTest::newRow("carriage return") << "a\rb" << 0 << false;
         QTest::newRow("blanks kept") << " padded " << 0 << true;
         QTest::newRow("251 bytes") << QString(251, QLatin1Char('x')) << 0 << true;
         QTest::newRow("250 bytes in 125 letters") << QString(125, QChar(0xe9)) << 0 << true;
@@ -192,6 +198,7 @@ private slots:
         QTest::newRow("description of 1025") << "long" << 1025 << false;
     }
 
+    // The save and the edit dialog share the rules.
     void nameRules()
     {
         QFETCH(QString, name);
@@ -200,20 +207,26 @@ private slots:
         Folders folders;
         folders.addQueuePpd(QStringLiteral("office.ppd"));
         folders.addQueuePpd(QStringLiteral("a.b.ppd"));
-        ProfileSaveDialog dialog(nullptr, nullptr);
-        dialog.show();
-        QVERIFY(dialog.isVisible());
-        nameField(&dialog)->setText(QStringLiteral("valid"));
-        QVERIFY(okButton(&dialog)->isEnabled());
+        ProfileSaveDialog save(nullptr, nullptr);
+        save.show();
+        ProfileEditDialog edit(nullptr);
+        edit.setProfile(QStringLiteral("old"), QString());
+        edit.show();
+        for (ProfileNameDialog *dialog : {static_cast<ProfileNameDialog *>(&save), static_cast<ProfileNameDialog *>(&edit)}) {
+            QVERIFY(dialog->isVisible());
+            nameField(dialog)->setText(QStringLiteral("valid"));
+            QVERIFY(okButton(dialog)->isEnabled());
 
-        nameField(&dialog)->setText(name);
-        // A line break counts as one.
-        QString description(descriptionLength, QLatin1Char('d'));
-        if (descriptionLength > 2)
-            description[1] = QLatin1Char('\n');
-        descriptionField(&dialog)->setPlainText(description);
-        QCOMPARE(okButton(&dialog)->isEnabled(), accepted);
-        QCOMPARE(dialog.nameIsValid(), accepted);
+            nameField(dialog)->setText(name);
+            QCOMPARE(nameField(dialog)->text(), name);
+            // A line break counts as one.
+            QString description(descriptionLength, QLatin1Char('d'));
+            if (descriptionLength > 2)
+                description[1] = QLatin1Char('\n');
+            descriptionField(dialog)->setPlainText(description);
+            QCOMPARE(okButton(dialog)->isEnabled(), accepted);
+            QCOMPARE(dialog->nameIsValid(), accepted);
+        }
     }
 
     void nameFieldTakesAtMost251Characters()
@@ -360,6 +373,61 @@ private slots:
         QCOMPARE(recorder.boxes, QStringList{"Save Profile|The profile could not be saved."});
         QVERIFY(dialog.isVisible());
         QCOMPARE(folders.entries(), QStringList());
+    }
+
+    // A NUL in a name never reaches the file system, where the path would
+    // end at it: the queue's own settings file and the telemetry file stay.
+    void nulNeverCutsThePath_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("name");
+        for (const bool save : {true, false}) {
+            const char *dialog = save ? "save" : "edit";
+            QTest::addRow("%s, cut to a queue's file", dialog) << save << QStringLiteral("Quorvan_Color.cfg") + QChar(0) + 'x';
+            QTest::addRow("%s, cut to Settings", dialog) << save << QStringLiteral("Settings") + QChar(0);
+        }
+    }
+
+    void nulNeverCutsThePath()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, name);
+        Folders folders;
+        useQueue(QStringLiteral("Quorvan_Color"));
+        folders.write(QStringLiteral("Quorvan_Color.cfg"), someSettings);
+        folders.write(QStringLiteral("Settings"), {QStringLiteral("Telemetry=False")});
+        folders.writeProfile(QStringLiteral("old"), QStringLiteral("before"), someSettings);
+        const QStringList entries = folders.entries();
+        QByteArrayList before;
+        for (const QString &entry : entries)
+            before << folders.bytes(entry);
+
+        Pages pages;
+        pages.reload();
+        ProfileSaveDialog saveDialog(nullptr, &pages.collector);
+        ProfileEditDialog editDialog(nullptr);
+        ProfileNameDialog *dialog = save ? static_cast<ProfileNameDialog *>(&saveDialog) : &editDialog;
+        if (save) {
+            saveDialog.show();
+        } else {
+            editDialog.setProfile(QStringLiteral("old"), QStringLiteral("before"));
+            editDialog.show();
+        }
+        nameField(dialog)->setText(name);
+        descriptionField(dialog)->setPlainText(QStringLiteral("after"));
+        const bool okEnabled = okButton(dialog)->isEnabled();
+        // The slots themselves write nothing under such a name either.
+        BoxRecorder recorder;
+        if (save)
+            saveDialog.saveProfile();
+        else
+            editDialog.editProfile();
+        QTest::qWait(50);
+        QCOMPARE(folders.entries(), entries);
+        for (int i = 0; i < entries.size(); ++i)
+            QCOMPARE(folders.bytes(entries.at(i)), before.at(i));
+        QCOMPARE(recorder.boxes, QStringList());
+        QVERIFY(!okEnabled);
     }
 
     // A rename copies every line but the description line, whose key must be
