@@ -33,6 +33,25 @@ const QList<StateClass> &stateClasses()
     return classes;
 }
 
+QString lpstatFailedText()
+{
+    return QCoreApplication::translate("QObject", "Error: Printer does not exist or lpstat failed.");
+}
+
+// Attached to its switch, a name that begins with "-" cannot be read as
+// options ("lpstat -p -Evil" lists every queue).
+QStringList lpstatArguments(const QString &queueName)
+{
+    return {QStringLiteral("-p") + queueName};
+}
+
+QString stateOf(const ProcessResult &result)
+{
+    if (!result.succeeded())
+        return lpstatFailedText();
+    return printerStateText(lpstatOutputText(result.standardOutput));
+}
+
 } // namespace
 
 QString lpstatOutputText(const QByteArray &standardOutput)
@@ -55,17 +74,26 @@ QString printerStateText(const QString &output)
 
 QString printerState(const QString &queueName)
 {
-    const QString failed = QCoreApplication::translate("QObject", "Error: Printer does not exist or lpstat failed.");
     // "-p" alone would ask for every queue.
     if (queueName.isEmpty())
-        return failed;
-    // Attached to its switch, a name that begins with "-" cannot be read as
-    // options ("lpstat -p -Evil" lists every queue).
-    const ProcessResult result =
-        ProcessRunner::run(QStringLiteral("lpstat"), {QStringLiteral("-p") + queueName}, lpstatTimeoutMs);
-    if (!result.succeeded())
-        return failed;
-    return printerStateText(lpstatOutputText(result.standardOutput));
+        return lpstatFailedText();
+    return stateOf(ProcessRunner::run(QStringLiteral("lpstat"), lpstatArguments(queueName), lpstatTimeoutMs));
+}
+
+QStringList printerStates(const QStringList &queueNames)
+{
+    QList<QStringList> argumentLists;
+    for (const QString &name : queueNames) {
+        if (!name.isEmpty())
+            argumentLists.append(lpstatArguments(name));
+    }
+    const QList<ProcessResult> results =
+        ProcessRunner::runAll(QStringLiteral("lpstat"), argumentLists, lpstatTimeoutMs);
+    QStringList states;
+    int next = 0;
+    for (const QString &name : queueNames)
+        states.append(name.isEmpty() ? lpstatFailedText() : stateOf(results.at(next++)));
+    return states;
 }
 
 QString rotate180Label()

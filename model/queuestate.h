@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The state of one queue as "Idle", "Paused" or "Printing" (translated, in
 // the QObject context), from "lpstat -pNAME" in whatever language lpstat
@@ -9,6 +10,9 @@
 // through a shell. lpstat that cannot be run, or that fails (an unknown
 // queue), answers "Error: Printer does not exist or lpstat failed.".
 QString printerState(const QString &queueName);
+// printerState of every name, in the same order; the lpstat runs go
+// together, so a list costs about one run rather than one per name.
+QStringList printerStates(const QStringList &queueNames);
 // The state word for lpstat's output (line feeds already dropped), or the
 // output itself when no word matches.
 QString printerStateText(const QString &output);
