@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -10,9 +11,16 @@
 // through a shell. lpstat that cannot be run, or that fails (an unknown
 // queue), answers "Error: Printer does not exist or lpstat failed.".
 QString printerState(const QString &queueName);
-// printerState of every name, in the same order; the lpstat runs go
-// together, so a list costs about one run rather than one per name.
-QStringList printerStates(const QStringList &queueNames);
+// printerState of every name, in the same order, at about the cost of one
+// lpstat run: one "lpstat -pA,B,C" asks for the queues of a batch at once,
+// and its answer is split into what each queue's own run prints. A batch
+// whose query fails (a queue that is gone) or whose answer does not split
+// cleanly gets one run per queue instead; all runs of a call go together.
+QStringList printerStates(const QStringList &queueNames, int queuesPerQuery = 200);
+// lpstat's answer for several queues split by queue: for each name, in the
+// order given, the lines its own "lpstat -pNAME" prints. Empty unless every
+// line belongs to exactly one of the names and every name has its lines.
+QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QStringList &queueNames);
 // The state word for lpstat's output (line feeds already dropped), or the
 // output itself when no word matches.
 QString printerStateText(const QString &output);

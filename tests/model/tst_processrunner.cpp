@@ -44,6 +44,11 @@ private slots:
         QTest::newRow("past the time limit beside runs within it")
             << "sh" << 700
             << QList<QStringList>{sh("echo early; exec sleep 30"), sh("echo quick"), sh("exec sleep 30")};
+        // sh ends at once; the sleep it leaves holds its output open.
+        QTest::newRow("ended, its output held by a child of its own")
+            << "sh" << 2000 << QList<QStringList>{sh("sleep 5 & echo x"), sh("echo y")};
+        QTest::newRow("a pipe whose reader stops early")
+            << "sh" << 10000 << QList<QStringList>{sh("yes | head -c 4"), sh("yes | head -c 2")};
         QTest::newRow("a program that cannot start") << "halvane-no-such-program" << 10000
                                                      << QList<QStringList>{{"a"}, {"b"}};
         QTest::newRow("no runs at all") << "sh" << 10000 << QList<QStringList>{};

@@ -226,12 +226,17 @@ private slots:
     {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("queuesPerQuery");
         QStringList names, expected;
         for (const auto &sample : sampleStates()) {
             names << sample.first;
             expected << sample.second;
         }
-        QTest::newRow("sample names") << names << expected;
+        QTest::newRow("sample names") << names << expected << 50;
+        // A batch with a queue that is gone falls back to runs of its own;
+        // the others keep their one query.
+        QTest::newRow("batches of 2") << names << expected << 2;
+        QTest::newRow("batches of 3") << names << expected << 3;
         // Rotated each time, so every kind stands at many places.
         QStringList manyNames, manyExpected;
         for (int round = 0; round < 6; ++round) {
@@ -240,23 +245,89 @@ private slots:
                 manyExpected << expected.at((i + round) % names.size());
             }
         }
-        QTest::newRow("42 names") << manyNames << manyExpected;
-        QTest::newRow("no names") << QStringList() << QStringList();
+        QTest::newRow("42 names") << manyNames << manyExpected << 50;
+        QTest::newRow("no names") << QStringList() << QStringList() << 50;
     }
 
     void statesOfAListAreThoseOneByOne()
     {
         QFETCH(QStringList, names);
         QFETCH(QStringList, expected);
+        QFETCH(int, queuesPerQuery);
         QString error;
         QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
-        const QStringList together = printerStates(names);
+        const QStringList together = printerStates(names, queuesPerQuery);
         QStringList oneByOne;
         for (const QString &name : names)
             oneByOne << printerState(name);
         QVERIFY2(queuepause::setPaused("-Dash", false, &error), qPrintable(error));
         QCOMPARE(together, oneByOne);
         QCOMPARE(together, expected);
+    }
+
+    void splitByQueue_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<QByteArray>>("parts");
+        const QList<QByteArray> none;
+        QTest::newRow("in the order asked, with a state message")
+            << QByteArray("printer B is idle.\nprinter A disabled since Mon -\n\tToner low\n") << QStringList{"A", "B"}
+            << QList<QByteArray>{"printer A disabled since Mon -\n\tToner low\n", "printer B is idle.\n"};
+        QTest::newRow("a name inside another")
+            << QByteArray("printer A_B is idle.\nprinter A is idle.\n") << QStringList{"A", "A_B"}
+            << QList<QByteArray>{"printer A is idle.\n", "printer A_B is idle.\n"};
+        QTest::newRow("two names in one line") << QByteArray("printer A is idle.\n") << QStringList{"A", "is"} << none;
+        QTest::newRow("a name without lines") << QByteArray("printer A is idle.\n") << QStringList{"A", "B"} << none;
+        QTest::newRow("a name twice")
+            << QByteArray("printer A is idle.\nprinter A is idle.\n") << QStringList{"A"} << none;
+        QTest::newRow("a message before any queue")
+            << QByteArray("\tPaused\nprinter A is idle.\n") << QStringList{"A"} << none;
+        QTest::newRow("a line of no queue")
+            << QByteArray("printer A is idle.\nsomething else\n") << QStringList{"A"} << none;
+        QTest::newRow("another case") << QByteArray("printer a is idle.\n") << QStringList{"A"} << none;
+    }
+
+    void splitByQueue()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(QStringList, names);
+        QFETCH(QList<QByteArray>, parts);
+        QCOMPARE(lpstatOutputByQueue(output, names), parts);
+    }
+
+    // The real answer for every queue of the private cupsd, one paused with
+    // a state message of its own, split into exactly what each queue's own
+    // lpstat run prints; in English, German and Japanese (a child each, as
+    // the locale is read once per process).
+    void listedAnswerSplitsIntoEachQueuesOwn_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("English") << "";
+        QTest::newRow("German") << "de_DE.UTF-8";
+        QTest::newRow("Japanese") << "ja_JP.UTF-8";
+    }
+
+    void listedAnswerSplitsIntoEachQueuesOwn()
+    {
+        QFETCH(QString, locale);
+        QTemporaryDir locales;
+        QVERIFY(locales.isValid());
+        QStringList env{"HALVANE_SPLIT_PROBE=1"};
+        if (!locale.isEmpty()) {
+            QVERIFY(makeLocale(locales.path(), locale));
+            env << "LOCPATH=" + locales.path() << "LANG=" + locale << "LC_ALL=" + locale << "LC_MESSAGES=" + locale
+                << "LANGUAGE=";
+        }
+        QString error;
+        QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
+        QVERIFY2(queuepause::setPaused("Quorvan_Color", true, &error, "Toner low"), qPrintable(error));
+        const ProcessResult child =
+            ProcessRunner::run("env", env + QStringList{QCoreApplication::applicationFilePath()}, 60000);
+        QVERIFY2(queuepause::setPaused("-Dash", false, &error), qPrintable(error));
+        QVERIFY2(queuepause::setPaused("Quorvan_Color", false, &error), qPrintable(error));
+        QVERIFY2(child.succeeded(), child.standardError.constData());
+        QCOMPARE(QString::fromUtf8(child.standardOutput), QString("split as each queue's own\n"));
     }
 
     // lpstat in German: the list's states are still the names' own, word
@@ -346,8 +417,41 @@ private slots:
     }
 };
 
+// Asks lpstat once for every queue of the private cupsd and once for each;
+// prints which way the split went.
+static int splitProbe()
+{
+    const QStringList queues = QString::fromLocal8Bit(qgetenv("HALVANE_CUPS_QUEUES")).split(' ', Qt::SkipEmptyParts);
+    const ProcessResult listed = ProcessRunner::run("lpstat", {"-p" + queues.join(',')});
+    if (!listed.succeeded()) {
+        std::fprintf(stderr, "lpstat for all failed: %s\n", listed.standardError.constData());
+        return 1;
+    }
+    const QList<QByteArray> parts = lpstatOutputByQueue(listed.standardOutput, queues);
+    if (parts.size() != queues.size()) {
+        std::fprintf(stderr, "no clean split of:\n%s\n", listed.standardOutput.constData());
+        return 1;
+    }
+    bool sawMessage = false;
+    for (int i = 0; i < queues.size(); ++i) {
+        const ProcessResult own = ProcessRunner::run("lpstat", {"-p" + queues.at(i)});
+        if (!own.succeeded() || own.standardOutput != parts.at(i)) {
+            std::fprintf(stderr, "%s: own run\n%s\nsplit\n%s\n", qPrintable(queues.at(i)), own.standardOutput.constData(),
+                         parts.at(i).constData());
+            return 1;
+        }
+        sawMessage = sawMessage || parts.at(i).contains("\tToner low");
+    }
+    std::fputs(sawMessage ? "split as each queue's own\n" : "no state message seen\n", stdout);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsSet("HALVANE_SPLIT_PROBE")) {
+        QCoreApplication app(argc, argv);
+        return splitProbe();
+    }
     if (qEnvironmentVariableIsSet("HALVANE_STATES_PROBE")) {
         // One line per sample name: the list's state, a tab, the name's own.
         QCoreApplication app(argc, argv);
