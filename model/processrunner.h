@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -26,4 +27,10 @@ public:
     static ProcessResult run(const QString &program, const QStringList &arguments,
                              int timeoutMs = 30000,
                              const QByteArray &standardInput = QByteArray());
+    // The program once per argument list, up to maxRunning of them at a
+    // time, each with the time limit run() gives one; waits for all. The
+    // results stand in the order of the lists, each as run() gives it
+    // (standard input closed at once).
+    static QList<ProcessResult> runAll(const QString &program, const QList<QStringList> &argumentLists,
+                                       int timeoutMs = 30000, int maxRunning = 16);
 };

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // The state of one queue as "Idle", "Paused" or "Printing" (translated, in
 // the QObject context), from "lpstat -pNAME" in whatever language lpstat
@@ -9,6 +11,16 @@
 // through a shell. lpstat that cannot be run, or that fails (an unknown
 // queue), answers "Error: Printer does not exist or lpstat failed.".
 QString printerState(const QString &queueName);
+// printerState of every name, in the same order, at about the cost of one
+// lpstat run: one "lpstat -pA,B,C" asks for the queues of a batch at once,
+// and its answer is split into what each queue's own run prints. A batch
+// whose query fails (a queue that is gone) or whose answer does not split
+// cleanly gets one run per queue instead; all runs of a call go together.
+QStringList printerStates(const QStringList &queueNames, int queuesPerQuery = 200);
+// lpstat's answer for several queues split by queue: for each name, in the
+// order given, the lines its own "lpstat -pNAME" prints. Empty unless every
+// line belongs to exactly one of the names and every name has its lines.
+QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QStringList &queueNames);
 // The state word for lpstat's output (line feeds already dropped), or the
 // output itself when no word matches.
 QString printerStateText(const QString &output);

@@ -119,11 +119,9 @@ void PrinterTab::buildPrinterTable()
 
     printerTable->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("Destination")));
     printerTable->setHorizontalHeaderItem(2, new QTableWidgetItem(tr("Status")));
-    for (int row = 0; row < printerTable->rowCount(); ++row) {
-        const QString name = rowQueueName(row);
-        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(name)));
-        printerTable->setItem(row, 2, new QTableWidgetItem(printerState(name)));
-    }
+    for (int row = 0; row < printerTable->rowCount(); ++row)
+        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(rowQueueName(row))));
+    fillStatusColumn();
 
     layout->addWidget(printerTable);
     if (printerTable->rowCount() == 0) {
@@ -187,6 +185,18 @@ void PrinterTab::listMakerPrinters()
     cupsFreeDests(count, dests);
 }
 
+// Every row's state at once: the lpstat runs go together, not one after
+// another.
+void PrinterTab::fillStatusColumn()
+{
+    QStringList names;
+    for (int row = 0; row < printerTable->rowCount(); ++row)
+        names.append(rowQueueName(row));
+    const QStringList states = printerStates(names);
+    for (int row = 0; row < printerTable->rowCount(); ++row)
+        printerTable->setItem(row, 2, new QTableWidgetItem(states.at(row)));
+}
+
 QString PrinterTab::rowQueueName(int row) const
 {
     const QTableWidgetItem *item = row >= 0 ? printerTable->item(row, 0) : nullptr;
@@ -212,11 +222,9 @@ void PrinterTab::reloadPrinters()
     // every later printer check see a change.
     knownPrinterNames.clear();
     listMakerPrinters();
-    for (int row = 0; row < printerTable->rowCount(); ++row) {
-        const QString name = rowQueueName(row);
-        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(name)));
-        printerTable->setItem(row, 2, new QTableWidgetItem(printerState(name)));
-    }
+    for (int row = 0; row < printerTable->rowCount(); ++row)
+        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(rowQueueName(row))));
+    fillStatusColumn();
     if (printerTable->rowCount() > 0) {
         printerTable->resizeColumnsToContents();
         printerTable->resizeRowsToContents();
@@ -384,8 +392,7 @@ void PrinterTab::retranslateUi()
 {
     printerTable->setHorizontalHeaderLabels({tr("Printers"), tr("Destination"), tr("Status")});
     pageTitle = tr("Printer");
-    for (int row = 0; row < printerTable->rowCount(); ++row)
-        printerTable->setItem(row, 2, new QTableWidgetItem(printerState(rowQueueName(row))));
+    fillStatusColumn();
     rootWarningLabel->setText(tr("Root access is required to make changes to installable options"));
     installedOptionsLabel->setText(tr("Installed options"));
 }

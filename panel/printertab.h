@@ -48,6 +48,8 @@ private:
     // Appends a row for every CUPS destination of the maker; every
     // destination's name goes into knownPrinterNames.
     void listMakerPrinters();
+    // Column 2 of every row: the state of the row's queue.
+    void fillStatusColumn();
     void buildInstallableOptions();
     void removeOptionWidgets();
     // "True"/"False" for a check box, the shown text for a combo box.

@@ -195,7 +195,7 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
                 << ", constraint pass " << milliseconds(passNs, rounds) << " (sum "
                 << milliseconds(fetchNs + importNs + reloadNs + passNs, rounds) << ")\n";
             // The printer page's retranslation refreshes its Status column.
-            out << "  of the reload, the pages' retranslation (one lpstat for each of the " << table->rowCount()
+            out << "  of the reload, the pages' retranslation (the Status column of the " << table->rowCount()
                 << " listed queues) " << milliseconds(retranslateNs, rounds) << "\n";
         }
         dialog.unselectPrinters();

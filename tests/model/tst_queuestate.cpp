@@ -6,6 +6,20 @@
 
 #include <cstdio>
 
+namespace {
+
+// A name of every kind beside its state with "-Dash" paused: idle, paused,
+// one a shell would change, unknown, empty, non-ASCII, unknown with a
+// leading "-".
+QList<QPair<QString, QString>> sampleStates()
+{
+    const QString error = QStringLiteral("Error: Printer does not exist or lpstat failed.");
+    return {{"Quorvan_Office", "Idle"}, {"-Dash", "Paused"}, {"Cost$Center", "Idle"}, {"NoSuchQueue", error},
+            {"", error}, {QString::fromUtf8("Quorvan_B\xc3\xbcro"), "Idle"}, {"-NoSuchQueue", error}};
+}
+
+} // namespace
+
 // Queue state words from lpstat, run for real against the private cupsd, and
 // the rotate caption by locale.
 class TestQueueState : public QObject
@@ -37,6 +51,21 @@ private:
             qWarning("%s %s failed: %s", qPrintable(name), qPrintable(args.join(' ')),
                      result.standardError.constData());
         return result.succeeded();
+    }
+
+    // A locale of our own, made with localedef, for lpstat to speak.
+    static bool makeLocale(const QString &dir, const QString &name)
+    {
+        const QString localedef = tool("localedef");
+        if (localedef.isEmpty()) {
+            qWarning("localedef is not installed");
+            return false;
+        }
+        const ProcessResult made = ProcessRunner::run(
+            localedef, {"-i", name.section('.', 0, 0), "-f", "UTF-8", dir + '/' + name}, 120000);
+        if (!made.succeeded())
+            qWarning("localedef %s failed: %s", qPrintable(name), made.standardError.constData());
+        return made.succeeded();
     }
 
     // Polls printerState until it answers want, for at most timeoutMs.
@@ -191,6 +220,148 @@ private slots:
         QCOMPARE(printerState("-Dash"), QString("Idle"));
     }
 
+    // A list's states, with the runs together, are the states of the names
+    // one by one, row by row; also past the runs that go at once.
+    void statesOfAListAreThoseOneByOne_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("queuesPerQuery");
+        QStringList names, expected;
+        for (const auto &sample : sampleStates()) {
+            names << sample.first;
+            expected << sample.second;
+        }
+        QTest::newRow("sample names") << names << expected << 50;
+        // A batch with a queue that is gone falls back to runs of its own;
+        // the others keep their one query.
+        QTest::newRow("batches of 2") << names << expected << 2;
+        QTest::newRow("batches of 3") << names << expected << 3;
+        // Rotated each time, so every kind stands at many places.
+        QStringList manyNames, manyExpected;
+        for (int round = 0; round < 6; ++round) {
+            for (int i = 0; i < names.size(); ++i) {
+                manyNames << names.at((i + round) % names.size());
+                manyExpected << expected.at((i + round) % names.size());
+            }
+        }
+        QTest::newRow("42 names") << manyNames << manyExpected << 50;
+        QTest::newRow("no names") << QStringList() << QStringList() << 50;
+    }
+
+    void statesOfAListAreThoseOneByOne()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, expected);
+        QFETCH(int, queuesPerQuery);
+        QString error;
+        QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
+        const QStringList together = printerStates(names, queuesPerQuery);
+        QStringList oneByOne;
+        for (const QString &name : names)
+            oneByOne << printerState(name);
+        QVERIFY2(queuepause::setPaused("-Dash", false, &error), qPrintable(error));
+        QCOMPARE(together, oneByOne);
+        QCOMPARE(together, expected);
+    }
+
+    void splitByQueue_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<QByteArray>>("parts");
+        const QList<QByteArray> none;
+        QTest::newRow("in the order asked, with a state message")
+            << QByteArray("printer B is idle.\nprinter A disabled since Mon -\n\tToner low\n") << QStringList{"A", "B"}
+            << QList<QByteArray>{"printer A disabled since Mon -\n\tToner low\n", "printer B is idle.\n"};
+        QTest::newRow("a name inside another")
+            << QByteArray("printer A_B is idle.\nprinter A is idle.\n") << QStringList{"A", "A_B"}
+            << QList<QByteArray>{"printer A is idle.\n", "printer A_B is idle.\n"};
+        QTest::newRow("two names in one line") << QByteArray("printer A is idle.\n") << QStringList{"A", "is"} << none;
+        QTest::newRow("a name without lines") << QByteArray("printer A is idle.\n") << QStringList{"A", "B"} << none;
+        QTest::newRow("a name twice")
+            << QByteArray("printer A is idle.\nprinter A is idle.\n") << QStringList{"A"} << none;
+        QTest::newRow("a message before any queue")
+            << QByteArray("\tPaused\nprinter A is idle.\n") << QStringList{"A"} << none;
+        QTest::newRow("a line of no queue")
+            << QByteArray("printer A is idle.\nsomething else\n") << QStringList{"A"} << none;
+        QTest::newRow("another case") << QByteArray("printer a is idle.\n") << QStringList{"A"} << none;
+    }
+
+    void splitByQueue()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(QStringList, names);
+        QFETCH(QList<QByteArray>, parts);
+        QCOMPARE(lpstatOutputByQueue(output, names), parts);
+    }
+
+    // The real answer for every queue of the private cupsd, one paused with
+    // a state message of its own, split into exactly what each queue's own
+    // lpstat run prints; in English, German and Japanese (a child each, as
+    // the locale is read once per process).
+    void listedAnswerSplitsIntoEachQueuesOwn_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("English") << "";
+        QTest::newRow("German") << "de_DE.UTF-8";
+        QTest::newRow("Japanese") << "ja_JP.UTF-8";
+    }
+
+    void listedAnswerSplitsIntoEachQueuesOwn()
+    {
+        QFETCH(QString, locale);
+        QTemporaryDir locales;
+        QVERIFY(locales.isValid());
+        QStringList env{"HALVANE_SPLIT_PROBE=1"};
+        if (!locale.isEmpty()) {
+            QVERIFY(makeLocale(locales.path(), locale));
+            env << "LOCPATH=" + locales.path() << "LANG=" + locale << "LC_ALL=" + locale << "LC_MESSAGES=" + locale
+                << "LANGUAGE=";
+        }
+        QString error;
+        QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
+        QVERIFY2(queuepause::setPaused("Quorvan_Color", true, &error, "Toner low"), qPrintable(error));
+        const ProcessResult child =
+            ProcessRunner::run("env", env + QStringList{QCoreApplication::applicationFilePath()}, 60000);
+        QVERIFY2(queuepause::setPaused("-Dash", false, &error), qPrintable(error));
+        QVERIFY2(queuepause::setPaused("Quorvan_Color", false, &error), qPrintable(error));
+        QVERIFY2(child.succeeded(), child.standardError.constData());
+        QCOMPARE(QString::fromUtf8(child.standardOutput), QString("split as each queue's own\n"));
+    }
+
+    // lpstat in German: the list's states are still the names' own, word
+    // for word. The locale is read once per process: a child asks.
+    void statesOfAListUnderAnotherLocale()
+    {
+        QTemporaryDir locales;
+        QVERIFY(locales.isValid());
+        const QString german = QStringLiteral("de_DE.UTF-8");
+        QVERIFY(makeLocale(locales.path(), german));
+        const QStringList env{"LOCPATH=" + locales.path(), "LANG=" + german, "LC_ALL=" + german,
+                              "LC_MESSAGES=" + german, "LANGUAGE="};
+        // Else the child would test English once more.
+        const ProcessResult spoken = ProcessRunner::run("env", env + QStringList{tool("lpstat"), "-pQuorvan_Office"});
+        QVERIFY2(spoken.standardOutput.contains("Leerlauf"), spoken.standardOutput.constData());
+
+        QString error;
+        QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
+        const ProcessResult child = ProcessRunner::run(
+            "env", env + QStringList{"HALVANE_STATES_PROBE=1", QCoreApplication::applicationFilePath()}, 60000);
+        QVERIFY2(queuepause::setPaused("-Dash", false, &error), qPrintable(error));
+        QVERIFY2(child.succeeded(), child.standardError.constData());
+
+        const QStringList rows = QString::fromUtf8(child.standardOutput).split('\n', Qt::SkipEmptyParts);
+        const QList<QPair<QString, QString>> samples = sampleStates();
+        QCOMPARE(rows.size(), samples.size());
+        for (int i = 0; i < samples.size(); ++i) {
+            const QStringList states = rows.at(i).split('\t');
+            QCOMPARE(states.size(), 2);
+            QCOMPARE(states.at(0), states.at(1));
+            QCOMPARE(states.at(0), samples.at(i).second);
+        }
+    }
+
     // lpstat ends with status 1 for a queue it does not know: that is the
     // error text, not an empty state.
     void unknownQueueAnswersTheErrorText_data()
@@ -246,8 +417,52 @@ private slots:
     }
 };
 
+// Asks lpstat once for every queue of the private cupsd and once for each;
+// prints which way the split went.
+static int splitProbe()
+{
+    const QStringList queues = QString::fromLocal8Bit(qgetenv("HALVANE_CUPS_QUEUES")).split(' ', Qt::SkipEmptyParts);
+    const ProcessResult listed = ProcessRunner::run("lpstat", {"-p" + queues.join(',')});
+    if (!listed.succeeded()) {
+        std::fprintf(stderr, "lpstat for all failed: %s\n", listed.standardError.constData());
+        return 1;
+    }
+    const QList<QByteArray> parts = lpstatOutputByQueue(listed.standardOutput, queues);
+    if (parts.size() != queues.size()) {
+        std::fprintf(stderr, "no clean split of:\n%s\n", listed.standardOutput.constData());
+        return 1;
+    }
+    bool sawMessage = false;
+    for (int i = 0; i < queues.size(); ++i) {
+        const ProcessResult own = ProcessRunner::run("lpstat", {"-p" + queues.at(i)});
+        if (!own.succeeded() || own.standardOutput != parts.at(i)) {
+            std::fprintf(stderr, "%s: own run\n%s\nsplit\n%s\n", qPrintable(queues.at(i)), own.standardOutput.constData(),
+                         parts.at(i).constData());
+            return 1;
+        }
+        sawMessage = sawMessage || parts.at(i).contains("\tToner low");
+    }
+    std::fputs(sawMessage ? "split as each queue's own\n" : "no state message seen\n", stdout);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsSet("HALVANE_SPLIT_PROBE")) {
+        QCoreApplication app(argc, argv);
+        return splitProbe();
+    }
+    if (qEnvironmentVariableIsSet("HALVANE_STATES_PROBE")) {
+        // One line per sample name: the list's state, a tab, the name's own.
+        QCoreApplication app(argc, argv);
+        QStringList names;
+        for (const auto &sample : sampleStates())
+            names << sample.first;
+        const QStringList together = printerStates(names);
+        for (int i = 0; i < names.size(); ++i)
+            std::fputs((together.at(i) + '\t' + printerState(names.at(i)) + '\n').toUtf8().constData(), stdout);
+        return 0;
+    }
     if (qEnvironmentVariableIsSet("HALVANE_ROTATE_PROBE")) {
         QCoreApplication app(argc, argv);
         std::fputs(rotate180Label().toUtf8().constData(), stdout);

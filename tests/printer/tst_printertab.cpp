@@ -10,6 +10,7 @@
 #include "printertab.h"
 #include "processrunner.h"
 #include "queuepause.h"
+#include "queuestate.h"
 #include "retiredstore.h"
 #include "sessionstate.h"
 #include "zeldialog.h"
@@ -185,6 +186,45 @@ private slots:
         QCOMPARE(office, QStringLiteral("Idle"));
         dialog->printerTab->retranslateUi();
         QCOMPARE(table()->item(rowOf(QStringLiteral("-Dash")), 2)->text(), QStringLiteral("Idle"));
+    }
+
+    // Every row shows its own queue's state, whichever way the column was
+    // filled: the states of all rows are asked at once.
+    void statusColumnShowsEachRowsOwnState_data()
+    {
+        QTest::addColumn<QString>("fill");
+        QTest::newRow("table built") << "build";
+        QTest::newRow("table rebuilt") << "reload";
+        QTest::newRow("page retranslated") << "retranslate";
+    }
+
+    void statusColumnShowsEachRowsOwnState()
+    {
+        QFETCH(QString, fill);
+        const QStringList paused{QStringLiteral("-Dash"), QStringLiteral("Quorvan_Color")};
+        if (fill != QLatin1String("build"))
+            dialog.reset(new ZelDialog);
+        QString error;
+        for (const QString &queue : paused)
+            QVERIFY2(queuepause::setPaused(queue, true, &error), qPrintable(error));
+        if (fill == QLatin1String("build"))
+            dialog.reset(new ZelDialog);
+        else if (fill == QLatin1String("reload"))
+            page()->reloadPrinters();
+        else
+            page()->retranslateUi();
+        QStringList names, shown, own;
+        for (int row = 0; row < table()->rowCount(); ++row) {
+            names << table()->item(row, 0)->text();
+            shown << table()->item(row, 2)->text();
+            own << printerState(names.last());
+        }
+        for (const QString &queue : paused)
+            QVERIFY2(queuepause::setPaused(queue, false, &error), qPrintable(error));
+        QVERIFY(names.contains(QStringLiteral("-Dash")) && names.contains(QStringLiteral("Quorvan_Office")));
+        QCOMPARE(shown, own);
+        for (int row = 0; row < names.size(); ++row)
+            QCOMPARE(shown.at(row), paused.contains(names.at(row)) ? QStringLiteral("Paused") : QStringLiteral("Idle"));
     }
 
     void tableLayout()
