@@ -40,6 +40,20 @@ int kcurl::login(const QString &baseUrl, const QString &user, const QString &pas
     reply->setObjectName(replyTag(baseUrl, user));
     const int id = ++lastLogin;
     reply->setProperty(loginProperty, id);
+    // The network thread stops reading once this much waits unread, so a
+    // body cannot pile up while this thread is busy in a run of lpstat or
+    // lpoptions; past maxReplySize, slotReadyRead breaks the reply off.
+    // The reply hands the limit on only once it has started, which it does
+    // from the event loop: queued behind that start, and again with the
+    // headers should the start have waited.
+    QPointer<QNetworkReply> started(reply);
+    QMetaObject::invokeMethod(
+        this, [started]() {
+            if (started)
+                started->setReadBufferSize(2 * maxReplySize);
+        },
+        Qt::QueuedConnection);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [reply]() { reply->setReadBufferSize(2 * maxReplySize); });
     connect(reply, &QNetworkReply::readyRead, this, &kcurl::slotReadyRead);
     connect(reply, &QNetworkReply::finished, this, &kcurl::slotFinished);
     return id;

@@ -27,11 +27,13 @@ inline qint64 residentBytes()
 }
 
 // Spins the event loop until done() or timeoutMs, and gives up early once
-// the resident memory has grown by more than ceiling bytes since the call.
-// Answers whether done() came true; growth gets the largest growth seen.
-inline bool waitFor(const std::function<bool()> &done, qint64 ceiling, int timeoutMs, qint64 *growth)
+// the resident memory has grown by more than ceiling bytes since the call
+// (or since the size given as since). Answers whether done() came true;
+// growth gets the largest growth seen.
+inline bool waitFor(const std::function<bool()> &done, qint64 ceiling, int timeoutMs, qint64 *growth,
+                    qint64 since = -1)
 {
-    const qint64 start = residentBytes();
+    const qint64 start = since >= 0 ? since : residentBytes();
     *growth = 0;
     return QTest::qWaitFor([&]() {
         *growth = qMax(*growth, residentBytes() - start);

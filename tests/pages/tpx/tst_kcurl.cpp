@@ -211,6 +211,52 @@ private slots:
         QVERIFY(QTest::qWaitFor([&]() { return client.findChildren<QNetworkReply *>().isEmpty(); }, 2000));
     }
 
+    // The page's one client, after a login taken in whole and one broken
+    // off, while its thread is busy: an endless body stays bounded there
+    // too, and only the endless login fails.
+    void endlessBodyAfterEarlierLoginsWhileBusy()
+    {
+        const Reply policies = Reply::body(tpxserver::policiesBody("ON", "PV.On", "PV.On"));
+        kcurl client;
+        Reports reports(client);
+        QVERIFY(server.queue(policies.paddedTo(int(kcurl::maxReplySize))));
+        client.login(server.baseUrl(), QStringLiteral("heidi"), QStringLiteral("pw"));
+        QVERIFY(reports.waitFor(1));
+        QVERIFY(server.queue(policies.paddedTo(int(kcurl::maxReplySize) + 1)));
+        client.login(server.baseUrl(), QStringLiteral("heidi"), QStringLiteral("pw"));
+        QVERIFY(reports.waitFor(2));
+
+        QVERIFY(server.queue(policies.endless()));
+        const int cutOffsBefore = server.cutOffs();
+        const qint64 before = memorywatch::residentBytes();
+        QVERIFY(before > 0);
+        const int endless = client.login(server.baseUrl(), QStringLiteral("heidi"), QStringLiteral("pw"));
+        // Busy from the moment the body begins to flow, as when the panel
+        // starts a program meanwhile.
+        QList<QNetworkReply *> open;
+        for (QNetworkReply *reply : client.findChildren<QNetworkReply *>()) {
+            if (!reply->isFinished())
+                open << reply;
+        }
+        QCOMPARE(open.size(), 1);
+        bool wasBusy = false;
+        connect(open.first(), &QNetworkReply::metaDataChanged, [&wasBusy]() {
+            QThread::msleep(2000);
+            wasBusy = true;
+        });
+        const qint64 ceiling = 256 * 1024 * 1024;
+        qint64 growth = 0;
+        const bool reported =
+            memorywatch::waitFor([&]() { return reports.entries.size() >= 3; }, ceiling, 20000, &growth, before);
+        QVERIFY2(growth <= ceiling, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+        QVERIFY(reported);
+        QVERIFY(wasBusy);
+        QCOMPARE(QList<bool>({reports.entries.at(0).error, reports.entries.at(1).error, reports.entries.at(2).error}),
+                 QList<bool>({false, true, true}));
+        QCOMPARE(reports.entries.at(2).login, endless);
+        QVERIFY(QTest::qWaitFor([&]() { return server.cutOffs() > cutOffsBefore; }, 5000));
+    }
+
     // Two logins on their way at once: each reply comes with its own number
     // and tag, in the order the server answers.
     void overlappingLogins()
