@@ -99,6 +99,7 @@ QStringList printerStates(const QStringList &queueNames, int queuesPerQuery)
     // the batches run together.
     queuesPerQuery = qMax(1, queuesPerQuery);
     QList<QList<int>> batches;
+    QList<QStringList> batchNames;
     QList<QStringList> batchArguments;
     for (int first = 0; first < listed.size(); first += queuesPerQuery) {
         const QList<int> batch = listed.mid(first, queuesPerQuery);
@@ -106,19 +107,17 @@ QStringList printerStates(const QStringList &queueNames, int queuesPerQuery)
         for (int row : batch)
             names.append(queueNames.at(row));
         batches.append(batch);
+        batchNames.append(names);
         batchArguments.append(lpstatArguments(names.join(QLatin1Char(','))));
     }
     const QList<ProcessResult> batchResults =
         ProcessRunner::runAll(QStringLiteral("lpstat"), batchArguments, lpstatTimeoutMs);
     for (int i = 0; i < batches.size(); ++i) {
         const QList<int> &batch = batches.at(i);
-        QStringList names;
-        for (int row : batch)
-            names.append(queueNames.at(row));
         // An unknown queue fails the whole query; an answer that does not
         // split cleanly by queue is not trusted either.
         const QList<QByteArray> parts = batchResults.at(i).succeeded()
-                                            ? lpstatOutputByQueue(batchResults.at(i).standardOutput, names)
+                                            ? lpstatOutputByQueue(batchResults.at(i).standardOutput, batchNames.at(i))
                                             : QList<QByteArray>();
         if (parts.isEmpty()) {
             alone.append(batch);
