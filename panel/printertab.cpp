@@ -185,8 +185,7 @@ void PrinterTab::listMakerPrinters()
     cupsFreeDests(count, dests);
 }
 
-// Every row's state at once: the lpstat runs go together, not one after
-// another.
+// Every row's state at once: one lpstat asks for all of them.
 void PrinterTab::fillStatusColumn()
 {
     QStringList names;

@@ -68,6 +68,12 @@ private:
         return made.succeeded();
     }
 
+    // The variables that have a child speak the locale made in dir.
+    static QStringList localeEnvironment(const QString &dir, const QString &locale)
+    {
+        return {"LOCPATH=" + dir, "LANG=" + locale, "LC_ALL=" + locale, "LC_MESSAGES=" + locale, "LANGUAGE="};
+    }
+
     // Polls printerState until it answers want, for at most timeoutMs.
     static QString waitForState(const QString &queue, const QString &want, int timeoutMs)
     {
@@ -316,8 +322,7 @@ private slots:
         QStringList env{"HALVANE_SPLIT_PROBE=1"};
         if (!locale.isEmpty()) {
             QVERIFY(makeLocale(locales.path(), locale));
-            env << "LOCPATH=" + locales.path() << "LANG=" + locale << "LC_ALL=" + locale << "LC_MESSAGES=" + locale
-                << "LANGUAGE=";
+            env << localeEnvironment(locales.path(), locale);
         }
         QString error;
         QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
@@ -338,8 +343,7 @@ private slots:
         QVERIFY(locales.isValid());
         const QString german = QStringLiteral("de_DE.UTF-8");
         QVERIFY(makeLocale(locales.path(), german));
-        const QStringList env{"LOCPATH=" + locales.path(), "LANG=" + german, "LC_ALL=" + german,
-                              "LC_MESSAGES=" + german, "LANGUAGE="};
+        const QStringList env = localeEnvironment(locales.path(), german);
         // Else the child would test English once more.
         const ProcessResult spoken = ProcessRunner::run("env", env + QStringList{tool("lpstat"), "-pQuorvan_Office"});
         QVERIFY2(spoken.standardOutput.contains("Leerlauf"), spoken.standardOutput.constData());
