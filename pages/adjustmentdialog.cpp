@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <cmath>
@@ -353,9 +354,28 @@ void adjustmentDialog::resetStates()
     applyStates();
 }
 
+void adjustmentDialog::forgetValues()
+{
+    const QSignalBlocker switchBlocker(customBox);
+    const QSignalBlocker hueBlocker(hueCombo);
+    blockAllSignals(true);
+    customBox->setChecked(false);
+    for (QSlider *slider : qAsConst(slidersByKey))
+        slider->setValue(0);
+    for (QLineEdit *edit : qAsConst(editsByKey))
+        edit->clear();
+    hueCombo->clear();
+    blockAllSignals(false);
+    keywordsByHueText.clear();
+    keptValues.clear();
+    keptHueIndex = 0;
+}
+
 void adjustmentDialog::loadStoredValues()
 {
-    keptValues.clear();
+    // What the printer lacks (the switch, rows) stays as built, never as
+    // another printer or profile left it.
+    forgetValues();
     for (const QString &key : adjustmentKeys())
         keptValues.append(qMakePair(key, toNumber(storedValue(QLatin1Char('f') + key))));
     const QString stored = currentOptionStore

@@ -36,6 +36,9 @@ public:
     QList<QPair<QString, QString>> getOptions() const;
     // The switch, mode, hue selection and positions of the active settings file.
     void loadStoredValues();
+    // Back to how the dialog was built: switch off, every row at 0, no hue
+    // list, nothing kept. The option model is left alone.
+    void forgetValues();
 
     QSlider *slider(const QString &key) const { return slidersByKey.value(key, nullptr); }
     QLineEdit *edit(const QString &key) const { return editsByKey.value(key, nullptr); }

@@ -229,6 +229,14 @@ void ImagingTab::reload()
     blockWidgetSignals(false);
 }
 
+void ImagingTab::resetUnsupported()
+{
+    // The adjustments reach the settings of every printer with the maker's
+    // own filter: another printer's must not.
+    colorAdjustment->forgetValues();
+    monoAdjustment->forgetValues();
+}
+
 void ImagingTab::updateAdjustmentButton()
 {
     adjustmentButton->setEnabled(false);

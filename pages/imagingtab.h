@@ -26,6 +26,7 @@ public:
     QIcon constraintIcon() override;
     bool isSupported() override;
     void reload() override;
+    void resetUnsupported() override;
     QHash<QString, QString> getOptions() override;
     QHash<QString, QString> getExtraOptions() override;
     void clearConflictMarks() override;

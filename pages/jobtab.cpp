@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace {
@@ -852,6 +853,31 @@ void JobTab::reload()
     verifyJobEmail();
     accountModeCombo->blockSignals(false);
     jobNameCombo->blockSignals(false);
+    blockWidgetSignals(false);
+}
+
+void JobTab::resetUnsupported()
+{
+    // Every section off, nothing typed and no account IDs, as the page was
+    // built: another printer's e-mail address, storage box or login must not
+    // reach this one's settings.
+    blockWidgetSignals(true);
+    const QSignalBlocker modeBlocker(accountModeCombo);
+    const QSignalBlocker idBlocker(accountIdCombo);
+    const QSignalBlocker nameBlocker(jobNameCombo);
+    const QSignalBlocker overwriteBlocker(overwriteCombo);
+    for (ZelCheckBoxButton *section : {storageButton, accountingButton, emailButton, userLoginButton})
+        section->setChecked(false);
+    for (QLineEdit *edit : {accessCodeEdit, boxNumberEdit, boxPasswordEdit, accountIdEdit, jobNameEdit, emailEdit,
+                            loginNameEdit, loginPasswordEdit})
+        edit->clear();
+    storageCombo->clear();
+    for (QComboBox *combo : std::initializer_list<QComboBox *>{accountModeCombo, jobNameCombo, overwriteCombo})
+        combo->setCurrentIndex(0);
+    accountIdCombo->clear();
+    accountIds.clear();
+    accountIdsEditing.clear();
+    hideErrorLabels();
     blockWidgetSignals(false);
 }
 

@@ -30,6 +30,7 @@ public:
     bool isSupported() override;
     QList<DetailRow> detailRows() override;
     void reload() override;
+    void resetUnsupported() override;
     QHash<QString, QString> getOptions() override;
     QHash<QString, QString> getExtraOptions() override;
     void clearConflictMarks() override;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpacerItem>
 
@@ -169,8 +170,24 @@ void monoDialog::resetStates()
     applyStates();
 }
 
+void monoDialog::forgetValues()
+{
+    const QSignalBlocker switchBlocker(customBox);
+    blockAllSignals(true);
+    customBox->setChecked(false);
+    brightnessSliderWidget->setValue(0);
+    contrastSliderWidget->setValue(0);
+    brightnessEditWidget->clear();
+    contrastEditWidget->clear();
+    blockAllSignals(false);
+    keptValues.clear();
+}
+
 void monoDialog::loadStoredValues()
 {
+    // Without "Madj" the switch stays as built, never as another printer or
+    // profile left it.
+    forgetValues();
     const QString stored = storedText(QStringLiteral("Madj"));
     if (currentOptionStore)
         currentOptionStore->selectChoice(QStringLiteral("Madj"), stored.isEmpty() ? QStringLiteral("False") : stored);

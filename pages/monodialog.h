@@ -25,6 +25,9 @@ public:
     QList<QPair<QString, QString>> getOptions() const;
     // The switch and positions of the active settings file.
     void loadStoredValues();
+    // Back to how the dialog was built: switch off, both rows at 0, nothing
+    // kept. The option model is left alone.
+    void forgetValues();
 
     QCheckBox *customCheckBox() const { return customBox; }
     QSlider *brightnessSlider() const { return brightnessSliderWidget; }

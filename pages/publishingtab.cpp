@@ -495,6 +495,19 @@ void PublishingTab::reload()
     BlockAllSignals(false);
 }
 
+void PublishingTab::resetUnsupported()
+{
+    // Sections off and no list, as the page was built: another printer's
+    // covers and inserts must not reach this one's settings.
+    BlockAllSignals(true);
+    for (ZelCheckBoxButton *section : {chkButCvr, chkButPins, chkButTint})
+        section->setChecked(false);
+    lnEditPinsPage->clear();
+    acceptedPages.clear();
+    pageListInvalid = false;
+    BlockAllSignals(false);
+}
+
 // ---- conflicts ----------------------------------------------------------------------
 
 void PublishingTab::clearConflictMarks()

@@ -24,6 +24,7 @@ public:
     QIcon constraintIcon() override;
     bool isSupported() override;
     void reload() override;
+    void resetUnsupported() override;
     QHash<QString, QString> getExtraOptions() override;
     void clearConflictMarks() override;
     void updateDependentControls() override;

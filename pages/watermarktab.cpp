@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QSignalBlocker>
 
 namespace {
 const QString customPrefix = QStringLiteral("Custom.");
@@ -276,6 +277,19 @@ void WatermarkTab::reload()
     handleWatermarkSelection(cmbBxWtxt->currentText());
     markAllOptions();
     toggleWatermarkSection(chkButWatermark->isChecked());
+    blockWidgetSignals(false);
+}
+
+void WatermarkTab::resetUnsupported()
+{
+    // No text and no custom watermarks, as the page was built: another
+    // printer's watermark must not reach this one's settings.
+    blockWidgetSignals(true);
+    const QSignalBlocker nameBlocker(lnEditCustomWatermark);
+    chkButWatermark->setChecked(false);
+    cmbBxWtxt->clear();
+    lnEditCustomWatermark->clear();
+    customWatermarks.clear();
     blockWidgetSignals(false);
 }
 
