@@ -32,6 +32,8 @@ const QString descriptionKey = QStringLiteral("ProfileDescription");
 const QString accountingKey = QStringLiteral("TPX_enabled");
 // The product name stays as it is in every language.
 const QString accountingName = QStringLiteral("Ondrix");
+// The label column is never narrower than this, however short the labels.
+const int minimumLabelColumnWidth = 190;
 // The program's own on/off settings of the Publishing and Job pages.
 const char *const switchKeys[] = {"ZqCoverModeEnabled", "ZqPageInsertEnabled", "ZqIntLvEnabled", "UserLogin"};
 }
@@ -242,7 +244,7 @@ void ProfileDialog::setupDetailTree()
     detailTree = new QTreeWidget;
     detailTree->setColumnCount(2);
     detailTree->setHeaderLabels({tr("Item"), tr("Detail")});
-    detailTree->setColumnWidth(0, 190);
+    detailTree->setColumnWidth(0, minimumLabelColumnWidth);
     detailTree->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     detailTree->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
@@ -265,6 +267,25 @@ void ProfileDialog::showDetails(const Details &details)
         }
     }
     addAccountingGroup(details);
+    fitLabelColumn();
+}
+
+void ProfileDialog::fitLabelColumn()
+{
+    // Some translations ("Schwarzweiß-Anpassung") are wider than the fixed
+    // width. Collapsed rows count too: the user can open any group.
+    const QAbstractItemModel *model = detailTree->model();
+    const int rootIndentation = detailTree->rootIsDecorated() ? detailTree->indentation() : 0;
+    int width = minimumLabelColumnWidth;
+    for (int group = 0; group < model->rowCount(); ++group) {
+        const QModelIndex groupIndex = model->index(group, 0);
+        width = qMax(width, rootIndentation + detailTree->sizeHintForIndex(groupIndex).width());
+        for (int row = 0; row < model->rowCount(groupIndex); ++row) {
+            const QModelIndex rowIndex = model->index(row, 0, groupIndex);
+            width = qMax(width, rootIndentation + detailTree->indentation() + detailTree->sizeHintForIndex(rowIndex).width());
+        }
+    }
+    detailTree->setColumnWidth(0, width);
 }
 
 void ProfileDialog::addDetailItem(const QString &label, const QString &value, QTreeWidgetItem *group)

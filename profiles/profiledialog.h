@@ -71,6 +71,8 @@ private:
     void setupDetailTree();
     void loadDetails(int row);
     void showDetails(const Details &details);
+    // The label column as wide as its widest label, group rows included.
+    void fitLabelColumn();
     void addDetailItem(const QString &label, const QString &value, QTreeWidgetItem *group);
     void addProfileGroup(const Details &details);
     // A page's group: its title over the rows it names that details holds.

@@ -118,8 +118,15 @@ QStringList ProfileFiles::installedQueueNames()
 {
     QStringList names;
     const QStringList entries = QDir(queuePpdFolder).entryList(QDir::NoFilter, QDir::Name | QDir::IgnoreCase);
-    for (const QString &entry : entries)
-        names << entry.left(entry.indexOf(QLatin1Char('.')));
+    const QString ppdSuffix = QStringLiteral(".ppd");
+    for (const QString &entry : entries) {
+        const QString baseName = entry.left(entry.indexOf(QLatin1Char('.')));
+        names << baseName;
+        // A queue named "Office.2" has the settings file "Office.2.cfg": its
+        // whole name is taken too, not only the part before the first ".".
+        if (entry.endsWith(ppdSuffix) && entry.chopped(ppdSuffix.size()) != baseName)
+            names << entry.chopped(ppdSuffix.size());
+    }
     return names;
 }
 

@@ -12,7 +12,8 @@ class ProfileFiles
 public:
     // The maker's model PPDs that a profile's model line names.
     static QString modelPpdFolder;
-    // The installed queues' PPDs; their base names cannot be profile names.
+    // The installed queues' PPDs; neither their base names nor the queues'
+    // whole names can be profile names.
     static QString queuePpdFolder;
 
     static QString profilePath(const QString &name);
@@ -35,7 +36,8 @@ public:
     // Every file of userDataDir whose text holds "[Profile]", whatever its
     // name, towards the limit of 25.
     static int profileCount();
-    // The base names of the entries of queuePpdFolder.
+    // The base names of the entries of queuePpdFolder (the text before the
+    // first "."), and for each "NAME.ppd" whose NAME holds a "." NAME itself.
     static QStringList installedQueueNames();
     // The model PPD a profile's model line names ("[RB-ZENT Model 5 B/W ZPDL]"
     // -> modelPpdFolder + "RB_Model_5_Monochrome.ppd"); empty when the derived

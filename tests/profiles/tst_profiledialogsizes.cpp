@@ -1,7 +1,7 @@
 // The profile list, save and edit dialogs open at least at their minimum
 // sizes, the user cannot make them smaller, and they are never smaller than
-// their content asks, in each of the six languages. Each language runs in a
-// child process.
+// their content asks; the details tree shows every label whole. In each of
+// the six languages, each language in a child process.
 #include "languagechild.h"
 #include "localecatalogue.h"
 #include "panel/modalhelper.h"
@@ -10,10 +10,13 @@
 #include "profilefixture.h"
 #include "profilesavedialog.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <QtTest>
 
 using profilefixture::Folders;
@@ -42,6 +45,32 @@ bool atLeast(const QSize &size, const QSize &bound)
 QString text(const QSize &size)
 {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+// The labels of the tree, groups and rows, that the first column cuts: the
+// room the cell leaves beside the indentation against the text's width by
+// the tree's font and the style's text margins. Opens every group first.
+QStringList cutLabels(QTreeWidget *tree)
+{
+    tree->expandAll();
+    const QFontMetrics metrics = tree->fontMetrics();
+    const int margins = 2 * (tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1);
+    QStringList cut;
+    QList<QModelIndex> labels;
+    for (int group = 0; group < tree->model()->rowCount(); ++group) {
+        const QModelIndex groupIndex = tree->model()->index(group, 0);
+        labels << groupIndex;
+        for (int row = 0; row < tree->model()->rowCount(groupIndex); ++row)
+            labels << tree->model()->index(row, 0, groupIndex);
+    }
+    for (const QModelIndex &label : qAsConst(labels)) {
+        const QString shown = label.data().toString();
+        const int room = tree->visualRect(label).width();
+        const int needed = metrics.horizontalAdvance(shown) + margins;
+        if (room < needed)
+            cut << QStringLiteral("\"%1\" %2 < %3").arg(shown).arg(room).arg(needed);
+    }
+    return cut;
 }
 } // namespace
 
@@ -120,6 +149,60 @@ private slots:
         QVERIFY2(atLeast(opened.least, minimum), qPrintable("may shrink to " + text(opened.least)));
         QVERIFY2(atLeast(opened.size, opened.content),
                  qPrintable(text(opened.size) + " below its content's " + text(opened.content)));
+    }
+
+    // Every label of the details, for each sample queue's PPD as the model
+    // of a profile that holds every key the tree shows, and as the selected
+    // printer's factory defaults.
+    void detailLabelsAreWhole_data()
+    {
+        QTest::addColumn<QString>("ppd");
+        const QStringList samples = QDir(QStringLiteral(HALVANE_FIXTURES))
+                                        .entryList({QStringLiteral("cups-*.ppd"), QStringLiteral("printer-installable.ppd")});
+        QVERIFY(samples.size() >= 8);
+        for (const QString &sample : samples)
+            QTest::newRow(qPrintable(sample)) << sample;
+    }
+
+    void detailLabelsAreWhole()
+    {
+        QFETCH(QString, ppd);
+        Folders folders;
+        fixturestore::CurrentStore store;
+        store.reset(fixturestore::importFixture(profilefixture::fixturePath(ppd), QStringLiteral("Sample")));
+        const QString model = store->modelName();
+        folders.addModelPpd(ppd, QString(model).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".ppd"));
+
+        Pages pages;
+        QStringList settings;
+        for (Tab *page : qAsConst(pages.list)) {
+            for (const Tab::DetailRow &row : page->detailRows())
+                settings << row.key + QStringLiteral("=True");
+        }
+        settings << QStringLiteral("TPX_enabled=ON");
+        folders.writeProfile(QStringLiteral("Every key"), QStringLiteral("all"), settings, model);
+
+        ProfileDialog dialog(nullptr, &pages.collector);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.fillProfileTable();
+        QTreeWidget *tree = dialog.detailTree;
+        for (const int row : {1, 0}) {
+            dialog.profileTable->setCurrentCell(row, 0);
+            QVERIFY(tree->topLevelItemCount() > 1);
+            if (row == 1) {
+                // The description row and one row per key.
+                int rows = 0;
+                for (int group = 0; group < tree->topLevelItemCount(); ++group)
+                    rows += tree->topLevelItem(group)->childCount();
+                QCOMPARE(rows, settings.size() + 1);
+            }
+            QVERIFY2(tree->columnWidth(0) >= 190, qPrintable(QString::number(tree->columnWidth(0))));
+            const QStringList cut = cutLabels(tree);
+            for (const QString &line : cut)
+                qInfo().noquote() << m_language << ppd << "row" << row << line;
+            QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 labels cut").arg(cut.size())));
+        }
     }
 };
 

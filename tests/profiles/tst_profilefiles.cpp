@@ -177,7 +177,13 @@ private slots:
         QTest::newRow("queue") << "Office" << 0 << false;
         QTest::newRow("queue upper case") << "OFFICE" << 0 << false;
         QTest::newRow("queue base name") << "a" << 0 << false;
-        QTest::newRow("queue with a dot") << "a.b" << 0 << true;
+        // A queue's whole name is its settings file's name: taken as well.
+        QTest::newRow("queue with a dot") << "a.b" << 0 << false;
+        QTest::newRow("queue with a dot, other case") << "A.B" << 0 << false;
+        QTest::newRow("queue with a digit after the dot") << "Office.2" << 0 << false;
+        QTest::newRow("queue with a digit after the dot, lower case") << "office.2" << 0 << false;
+        QTest::newRow("no queue, same base name") << "Office.3" << 0 << true;
+        QTest::newRow("queue's PPD file name") << "a.b.ppd" << 0 << true;
         QTest::newRow("leading dot") << ".profile" << 0 << false;
         QTest::newRow("inner dot") << "my.profile" << 0 << true;
         QTest::newRow("slash") << "a/b" << 0 << false;
@@ -207,6 +213,7 @@ private slots:
         Folders folders;
         folders.addQueuePpd(QStringLiteral("office.ppd"));
         folders.addQueuePpd(QStringLiteral("a.b.ppd"));
+        folders.addQueuePpd(QStringLiteral("Office.2.ppd"));
         ProfileSaveDialog save(nullptr, nullptr);
         save.show();
         ProfileEditDialog edit(nullptr);
@@ -314,18 +321,20 @@ private slots:
     void saveRefusals_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("okEnabled");
         QTest::addColumn<QString>("box");
-        QTest::newRow("the selected queue") << "a.b" << "Save Profile|This name is reserved";
-        QTest::newRow("another queue's settings file") << "Gone" << "Save Profile|This name is reserved";
-        QTest::newRow("a directory") << "Folder" << "Save Profile|This name is reserved";
-        QTest::newRow("an existing profile") << "Old" << "";
-        // OK is disabled then; the slot itself still says why.
-        QTest::newRow("empty") << "" << "Save Profile|You must enter a profile name";
+        // For the names the rules refuse OK is disabled; the slot itself still says why.
+        QTest::newRow("the selected queue") << "a.b" << false << "Save Profile|This name is reserved";
+        QTest::newRow("another queue's settings file") << "Gone" << true << "Save Profile|This name is reserved";
+        QTest::newRow("a directory") << "Folder" << true << "Save Profile|This name is reserved";
+        QTest::newRow("an existing profile") << "Old" << true << "";
+        QTest::newRow("empty") << "" << false << "Save Profile|You must enter a profile name";
     }
 
     void saveRefusals()
     {
         QFETCH(QString, name);
+        QFETCH(bool, okEnabled);
         QFETCH(QString, box);
         Folders folders;
         folders.addQueuePpd(QStringLiteral("a.b.ppd"));
@@ -341,9 +350,9 @@ private slots:
         dialog.show();
         nameField(&dialog)->setText(name);
         descriptionField(&dialog)->setPlainText(QStringLiteral("after"));
-        QCOMPARE(okButton(&dialog)->isEnabled(), !name.isEmpty());
+        QCOMPARE(okButton(&dialog)->isEnabled(), okEnabled);
         BoxRecorder recorder;
-        if (name.isEmpty())
+        if (!okEnabled)
             dialog.saveProfile();
         else
             okButton(&dialog)->click();

@@ -2,7 +2,8 @@
 // dialog as the panel starts it (the catalogue chosen by the locale, the PPD
 // localised by libcups): the Duplex and colour buttons clicked and applied
 // reach the settings file and lpoptions; the Job page, which finds the
-// printer's storage choices by their German texts, applies and reads back.
+// printer's storage choices by their German texts, applies and reads back;
+// the printer page shows a queue's installable options in the PPD's German.
 #include "boxrecorder.h"
 #include "dialogsession.h"
 #include "localecatalogue.h"
@@ -13,10 +14,15 @@
 #include "generaltab.h"
 #include "imagingtab.h"
 #include "jobtab.h"
+#include "kchoice.h"
+#include "koption.h"
+#include "optionstore.h"
+#include "printertab.h"
 #include "zelbuttongroup.h"
 #include "zeldialog.h"
 #include "zeltabwidget.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -147,6 +153,44 @@ private slots:
         QCOMPARE(page->jobNameEdit->text(), QStringLiteral("Bericht"));
         QCOMPARE(page->overwriteCombo->currentText(), QStringLiteral("Vorhandene Datei ersetzen"));
         QVERIFY(dialog->buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
+    }
+
+    // The captions and choices come from the PPD's German texts; a choice
+    // picked by its German text marks the PPD's choice.
+    void installableOptionsInGerman()
+    {
+        ZelDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        {
+            BoxRecorder firstSelection;
+            QVERIFY(paneldriver::choosePrinterAndPage(dialog, QStringLiteral("RB_Fleet"), dialog.printerTab));
+        }
+        const auto widget = [&dialog](const QString &name) -> QWidget * {
+            for (QWidget *each : dialog.printerTab->findChildren<QWidget *>()) {
+                if (each->accessibleName() == name)
+                    return each;
+            }
+            return nullptr;
+        };
+        auto *disk = qobject_cast<QCheckBox *>(widget(QStringLiteral("chkBxOption01")));
+        auto *finisher = qobject_cast<QCheckBox *>(widget(QStringLiteral("chkBxOption17")));
+        auto *traysLabel = qobject_cast<QLabel *>(widget(QStringLiteral("lblOption8")));
+        auto *trays = qobject_cast<QComboBox *>(widget(QStringLiteral("cmbBxOption8")));
+        QVERIFY(disk && finisher && traysLabel && trays);
+        QCOMPARE(disk->text(), QStringLiteral("Festplatte"));
+        QCOMPARE(finisher->text(), QStringLiteral("Finisher"));
+        QCOMPARE(traysLabel->text(), QStringLiteral("Papierfächer:"));
+        QStringList items;
+        for (int i = 0; i < trays->count(); ++i)
+            items << trays->itemText(i);
+        QCOMPARE(items, (QStringList{"Ein Fach", "Zwei Fächer", "Vier Fächer"}));
+        QCOMPARE(trays->currentText(), QStringLiteral("Ein Fach"));
+
+        pick(trays, QStringLiteral("Vier Fächer"));
+        QCOMPARE(currentOptionStore->option(QStringLiteral("Option8"))->markedChoice()->name(), QStringLiteral("Four"));
+        QVERIFY(!currentOptionStore->option(QStringLiteral("InputSlot"))->choiceByName(QStringLiteral("Tray4"))->isConstrained());
+        QCOMPARE(dialog.printerTab->getOptions().value(QStringLiteral("Option8")), QStringLiteral("Four"));
     }
 };
 
