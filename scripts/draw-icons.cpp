@@ -1,20 +1,19 @@
-// Draws the panel's icons into resources/halvane/icons/ as PNG files.
-// One style: flat rounded tiles, dark grey glyphs on light grey; a button's
-// "-selected" twin is the same glyph in white on the accent blue.
-// Built and run by draw-icons.sh; the PNGs are committed.
+// Draws the captions' error mark and the collate buttons into
+// resources/halvane/icons/ as PNG files. One style: flat rounded tiles, dark
+// grey glyphs on light grey; a button's "-selected" twin is the same glyph in
+// white on the accent blue.
+// Built and run by the "icons" target; the PNGs are committed.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <functional>
 
 #include "iconstyle.h"
 
 namespace {
 using namespace iconstyle;
-const QColor alert(0xd6, 0x3a, 0x2f);
 
 // One sheet with its number in the top-right corner, which stays in view
 // when sheets are stacked down and to the left.
@@ -35,39 +34,6 @@ void stack(QPainter &p, const QColor &ink, const QColor &paper, const QStringLis
 {
     for (int i = labels.size() - 1; i >= 0; --i)
         sheet(p, QRectF(x + i * 4, 21 - i * 5, 12, 17), ink, paper, labels.at(i));
-}
-
-// The page tab's sheet with lines, 28x28 drawn at twice the size.
-void tabIcon(const QString &name, bool withMark)
-{
-    QImage image = canvas(56);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(2, 2);
-    QPainterPath page;
-    page.moveTo(6, 3);
-    page.lineTo(17, 3);
-    page.lineTo(22, 8);
-    page.lineTo(22, 25);
-    page.lineTo(6, 25);
-    page.closeSubpath();
-    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(page);
-    p.drawLine(QPointF(17, 3), QPointF(17, 8));
-    p.drawLine(QPointF(17, 8), QPointF(22, 8));
-    for (int y : {12, 16, 20})
-        p.drawLine(QPointF(9, y), QPointF(19, y));
-    if (withMark) {
-        p.setPen(QPen(Qt::white, 1.2));
-        p.setBrush(alert);
-        p.drawEllipse(QPointF(20, 20), 6.5, 6.5);
-        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(20, 16.5), QPointF(20, 20.5));
-        p.drawPoint(QPointF(20, 23.5));
-    }
-    p.end();
-    save(image, name);
 }
 
 // The error mark beside captions: shown at its own size in rich text.
@@ -93,8 +59,6 @@ int main(int argc, char **argv)
     setOutDir(argc, argv);
 
     errorIcon();
-    tabIcon(QStringLiteral("tab-basic"), false);
-    tabIcon(QStringLiteral("tab-basic-constraint"), true);
 
     buttonIcon(QStringLiteral("collate-on"), [](QPainter &p, const QColor &ink, const QColor &paper) {
         stack(p, ink, paper, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 4);

@@ -2,7 +2,7 @@
 // files (its colour-mode buttons use the Basic page's), in the style of
 // draw-icons.cpp: flat rounded tiles, dark grey glyphs on light grey; a
 // button's "-selected" twin is the same glyph in white on the accent blue.
-// Built and run by draw-imaging-icons.sh; the PNGs are committed.
+// Built and run by the "icons" target; the PNGs are committed.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 // Draws the Job page's section icons into resources/halvane/icons/ in the
 // framework's style: flat rounded tiles, dark grey glyphs on light grey, and
 // a "-selected" twin in white on the accent blue.
-// Built and run by draw-job-icons.sh; the PNGs are committed.
+// Built and run by the "icons" target; the PNGs are committed.
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>

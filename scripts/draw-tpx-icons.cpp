@@ -3,7 +3,7 @@
 // dark grey glyphs on light grey, and a "-selected" twin in white on the
 // accent blue. Off: the accounting server struck through; On: the server
 // with a check mark.
-// Built and run by draw-tpx-icons.sh; the PNGs are committed.
+// Built and run by the "icons" target; the PNGs are committed.
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // Draws the Watermark page's section-button icons into resources/halvane/icons/
 // in the framework's style (flat rounded tiles, dark grey glyphs on light
 // grey, a "-selected" twin in white on the accent blue).
-// Built and run by draw-watermark-icons.sh; the PNGs are committed.
+// Built and run by the "icons" target; the PNGs are committed.
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>

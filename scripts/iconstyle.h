@@ -16,6 +16,8 @@ namespace iconstyle {
 const QColor accent(0x2a, 0x82, 0xda);
 const QColor tile(0xe4, 0xe6, 0xe9);
 const QColor glyph(0x4a, 0x50, 0x58);
+// The red of the error mark.
+const QColor alert(0xd6, 0x3a, 0x2f);
 
 // Where the PNGs go, and what each file name starts with.
 inline QString outDir;

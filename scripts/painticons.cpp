@@ -1,7 +1,6 @@
 // Paints the main dialog's pictures (the pages' tab icons, the window icon,
-// the dialog backgrounds) into resources/halvane/icons/. Run
-// scripts/paint-icons.sh; the PNGs are committed.
-#include <QDir>
+// the dialog backgrounds) into resources/halvane/icons/. Built and run by the
+// "icons" target; the PNGs are committed.
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -11,19 +10,16 @@
 #include <QRadialGradient>
 #include <functional>
 
+#include "iconstyle.h"
+
 namespace {
+using namespace iconstyle;
 
 const int iconSize = 56;
-QString outDir;
 
 QPen linePen(qreal width = 3.5)
 {
     return QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-void save(const QImage &image, const QString &name)
-{
-    image.save(outDir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // The red badge with "!" that marks a page with a conflict.
@@ -41,8 +37,7 @@ void paintConflictBadge(QPainter &p)
 void paintIconPair(const QString &name, const std::function<void(QPainter &)> &draw)
 {
     for (bool conflict : {false, true}) {
-        QImage image(iconSize, iconSize, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
+        QImage image = canvas(iconSize);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(linePen());
@@ -153,10 +148,43 @@ void drawAccounting(QPainter &p)
     p.drawText(QRectF(8, 8, 40, 40), Qt::AlignCenter, QStringLiteral("\u00a4"));
 }
 
+// The Basic page's tab, 28x28 drawn at twice the size: a sheet with lines,
+// its conflict mark in the captions' red.
+void tabIcon(const QString &name, bool withMark)
+{
+    QImage image = canvas(56);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(2, 2);
+    QPainterPath page;
+    page.moveTo(6, 3);
+    page.lineTo(17, 3);
+    page.lineTo(22, 8);
+    page.lineTo(22, 25);
+    page.lineTo(6, 25);
+    page.closeSubpath();
+    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(page);
+    p.drawLine(QPointF(17, 3), QPointF(17, 8));
+    p.drawLine(QPointF(17, 8), QPointF(22, 8));
+    for (int y : {12, 16, 20})
+        p.drawLine(QPointF(9, y), QPointF(19, y));
+    if (withMark) {
+        p.setPen(QPen(Qt::white, 1.2));
+        p.setBrush(alert);
+        p.drawEllipse(QPointF(20, 20), 6.5, 6.5);
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(20, 16.5), QPointF(20, 20.5));
+        p.drawPoint(QPointF(20, 23.5));
+    }
+    p.end();
+    save(image, name);
+}
+
 QImage appIcon(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fill(0, 0, 0, size);
@@ -238,9 +266,10 @@ void paintAboutBackground()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(outDir);
+    setOutDir(argc, argv);
 
+    tabIcon(QStringLiteral("tab-basic"), false);
+    tabIcon(QStringLiteral("tab-basic-constraint"), true);
     paintIconPair(QStringLiteral("tab-printer"), drawPrinter);
     paintIconPair(QStringLiteral("tab-layout"), drawLayout);
     paintIconPair(QStringLiteral("tab-finishing"), drawFinishing);

@@ -3,7 +3,7 @@
 // by the pages that own them; a profile whose model PPD is missing; and
 // "Factory Default" from the selected printer's PPD.
 #include "fixturestore.h"
-#include "pages/basic/pagefixture.h"
+#include "pages/pagefixture.h"
 #include "profiledialog.h"
 #include "profilefixture.h"
 

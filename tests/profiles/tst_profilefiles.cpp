@@ -3,7 +3,7 @@
 // profile and files that are no profiles.
 #include "boxrecorder.h"
 #include "fixturestore.h"
-#include "pages/basic/pagefixture.h"
+#include "pages/pagefixture.h"
 #include "panel/modalhelper.h"
 #include "profiledialog.h"
 #include "profileeditdialog.h"

@@ -2,7 +2,7 @@
 // unprivileged user: a conflict of the Finishing page stops OK and Apply, and
 // the rules between options grey choices on other pages through the pass.
 #include "dialogsession.h"
-#include "pagefixture.h"
+#include "pages/pagefixture.h"
 #include "paneldriver.h"
 
 #include "booklettab.h"

@@ -2,7 +2,7 @@
 // is offered, how each widget stands without the other's option, stored
 // values, and the PPD's rule between booklet and duplex reaching the Basic
 // page.
-#include "pagefixture.h"
+#include "pages/pagefixture.h"
 
 #include "booklettab.h"
 #include "generaltab.h"

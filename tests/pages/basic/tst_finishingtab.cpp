@@ -1,7 +1,7 @@
 // The Finishing page on stores from basic-finishing.ppd and its variants:
 // the derived fold option, the page's own fold rule, the resets behind the
 // check-box buttons, the staple-count rule and the special loading steps.
-#include "pagefixture.h"
+#include "pages/pagefixture.h"
 
 #include "finishingtab.h"
 

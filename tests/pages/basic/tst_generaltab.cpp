@@ -1,7 +1,7 @@
 // The Basic page on stores from basic-general.ppd and its variants: what it
 // adds over the base class (the "Custom" filter, fixed captions, page-size
 // companions, colour-mode fallbacks, the colour group's coupling order).
-#include "pagefixture.h"
+#include "pages/pagefixture.h"
 
 #include "generaltab.h"
 

@@ -4,7 +4,7 @@
 // fixture PPD (or a variant of it) behind a stand-in for the main dialog's
 // constraint pass, and the user's ways of changing its widgets.
 
-#include "pages/basic/pagefixture.h"
+#include "pages/pagefixture.h"
 #include "pages/pagepass.h"
 
 #include "jobtab.h"

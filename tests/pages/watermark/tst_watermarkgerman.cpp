@@ -3,7 +3,7 @@
 // printer's from the PPD's German lines, the texts the page matches by
 // translation, and translated printer texts that never become custom
 // watermarks.
-#include "pagefixture.h"
+#include "pages/pagefixture.h"
 #include "watermarkfixture.h"
 
 #include "fixturestore.h"

@@ -2,7 +2,7 @@
 // it: stored custom watermarks and what the text list makes of them, the
 // record a PPD default stands for, New, Save and Delete, the colour list by
 // PPD, the section switches and what the page reports on Apply.
-#include "pagefixture.h"
+#include "pages/pagefixture.h"
 #include "watermarkfixture.h"
 
 #include "fixturestore.h"

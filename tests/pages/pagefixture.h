@@ -1,8 +1,8 @@
 #pragma once
-// Shared by the page tests of the Basic, Layout and Finishing pages: option
-// stores from the fixture PPDs (or from variants of them with options or
-// choices taken out), a settings file to reload from, and a stand-in for the
-// main dialog that records what its slots see.
+// Shared by the page tests (Basic, Layout, Finishing, Job, Watermark) and
+// the profile tests: option stores from the fixture PPDs (or from variants of
+// them with options or choices taken out), a settings file to reload from,
+// and a stand-in for the main dialog that records what its slots see.
 
 #include "fixturestore.h"
 #include "kchoice.h"
