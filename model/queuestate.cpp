@@ -27,7 +27,7 @@ const QList<StateClass> &stateClasses()
           "leerlauf", "ociosa"}},
         {QT_TRANSLATE_NOOP("QObject", "Paused"),
          {"Paused", QString::fromUtf8("d\xc3\xa9sactiv\xc3\xa9" "e"), "deaktiviert", "disabilitata",
-          "desativada"}},
+          "desativada", "disabled", "deshabilitada", "desabilitada"}},
         {QT_TRANSLATE_NOOP("QObject", "Printing"),
          {"printing", "stampando ", "imprimiendo ", "impression ", "druckt ", "imprimindo "}},
     };

@@ -4,6 +4,8 @@
 #include "queuepause.h"
 #include "queuestate.h"
 
+#include <QTranslator>
+
 #include <cstdio>
 
 namespace {
@@ -68,6 +70,27 @@ private:
         return made.succeeded();
     }
 
+    // Several locales made at once into dir.
+    static bool makeLocales(const QString &dir, const QStringList &names)
+    {
+        const QString localedef = tool("localedef");
+        if (localedef.isEmpty()) {
+            qWarning("localedef is not installed");
+            return false;
+        }
+        QList<QStringList> arguments;
+        for (const QString &name : names)
+            arguments.append({"-i", name.section('.', 0, 0), "-f", "UTF-8", dir + '/' + name});
+        const QList<ProcessResult> made = ProcessRunner::runAll(localedef, arguments, 120000);
+        for (int i = 0; i < made.size(); ++i) {
+            if (!made.at(i).succeeded()) {
+                qWarning("localedef %s failed: %s", qPrintable(names.at(i)), made.at(i).standardError.constData());
+                return false;
+            }
+        }
+        return true;
+    }
+
     // The variables that have a child speak the locale made in dir.
     static QStringList localeEnvironment(const QString &dir, const QString &locale)
     {
@@ -86,6 +109,27 @@ private:
         }
         return state;
     }
+
+    // Puts the queues a test paused or gave a job back as the other tests
+    // expect them, however the test ends: resumed, idle, without jobs.
+    struct QueueRestorer
+    {
+        QStringList paused;
+        QStringList printing;
+        ~QueueRestorer()
+        {
+            QString error;
+            for (const QString &queue : qAsConst(paused)) {
+                if (!queuepause::setPaused(queue, false, &error))
+                    qWarning("%s stays paused: %s", qPrintable(queue), qPrintable(error));
+            }
+            for (const QString &queue : qAsConst(printing)) {
+                runTool("cancel", {"-a", queue});
+                if (waitForState(queue, "Idle", 20000) != "Idle")
+                    qWarning("%s is not idle again", qPrintable(queue));
+            }
+        }
+    };
 
 private slots:
     void initTestCase()
@@ -112,6 +156,13 @@ private slots:
         QTest::newRow("French disabled")
             << QString::fromUtf8("l'imprimante Office est d\xc3\xa9sactiv\xc3\xa9" "e depuis") << "Paused";
         QTest::newRow("German disabled") << "Drucker Office deaktiviert seit" << "Paused";
+        // Stopped with a reason of its own, as English, Spanish and
+        // Brazilian lpstat say it (French uses the English line).
+        QTest::newRow("English disabled with a reason")
+            << "printer Office disabled since Mon 01 Jan -\tOut of paper" << "Paused";
+        QTest::newRow("Spanish disabled")
+            << QString::fromUtf8("la impresora Office est\xc3\xa1 deshabilitada desde lun -\tOut of paper") << "Paused";
+        QTest::newRow("Portuguese disabled") << "impressora Office desabilitada desde seg -\tOut of paper" << "Paused";
         QTest::newRow("lower-case paused matches nothing") << "paused" << "paused";
         QTest::newRow("English printing")
             << "printer Office now printing Office-12.  enabled since Mon" << "Printing";
@@ -409,6 +460,76 @@ private slots:
         QCOMPARE(waitForState("Quorvan_Office", "Idle", 20000), QString("Idle"));
     }
 
+    // A queue stopped with a reason of its own, one stopped without, an idle
+    // and a printing one read as the panel's words in each of its languages,
+    // one by one and as a list, whatever lpstat says there: French and
+    // European Portuguese lpstat speaks English, Brazilian Portuguese its
+    // own words. A child per locale, with the language's catalogue.
+    void stateWordsInEveryLanguage()
+    {
+        struct Language
+        {
+            QString locale;
+            QString catalogue;
+            QStringList words; // idle, paused, printing
+        };
+        const QList<Language> languages = {
+            {"en_US.UTF-8", ":/strings/english", {"Idle", "Paused", "Printing"}},
+            {"fr_FR.UTF-8", ":/strings/french", {"Inactive", "En pause", "Impression en cours"}},
+            {"de_DE.UTF-8", ":/strings/german", {"Bereit", "Angehalten", "Druckt"}},
+            {"it_IT.UTF-8", ":/strings/italian", {"Inattiva", "In pausa", "In stampa"}},
+            {"pt_PT.UTF-8", ":/strings/portuguese", {"Inativa", "Em pausa", "A imprimir"}},
+            {"pt_BR.UTF-8", ":/strings/portuguese", {"Inativa", "Em pausa", "A imprimir"}},
+            {"es_ES.UTF-8", ":/strings/spanish", {"Inactiva", "En pausa", "Imprimiendo"}},
+        };
+        // Queue, then the index of its word.
+        const QList<QPair<QString, int>> queues = {
+            {"Quorvan_Office", 0}, {"Quorvan_Color", 1}, {"Cost$Center", 1}, {"Quorvan_Finisher", 2}};
+        QTemporaryDir locales;
+        QVERIFY(locales.isValid());
+        QStringList localeNames;
+        for (const Language &language : languages)
+            localeNames << language.locale;
+        QVERIFY(makeLocales(locales.path(), localeNames));
+
+        QueueRestorer restorer;
+        QString error;
+        restorer.paused << "Quorvan_Color";
+        QVERIFY2(queuepause::setPaused("Quorvan_Color", true, &error, "Out of paper"), qPrintable(error));
+        restorer.paused << "Cost$Center";
+        QVERIFY2(queuepause::setPaused("Cost$Center", true, &error), qPrintable(error));
+        QTemporaryFile job;
+        QVERIFY(job.open());
+        job.write("hello\n");
+        job.flush();
+        QVERIFY(job.setPermissions(job.permissions() | QFileDevice::ReadOther | QFileDevice::ReadGroup));
+        restorer.printing << "Quorvan_Finisher";
+        // The stub filter holds a job with this title, so the queue prints.
+        QVERIFY(runTool("lp", {"-d", "Quorvan_Finisher", "-t", "hold-printing-words", job.fileName()}));
+        QCOMPARE(waitForState("Quorvan_Finisher", "Printing", 20000), QString("Printing"));
+
+        QStringList names, wrong;
+        for (const auto &queue : queues)
+            names << queue.first;
+        for (const Language &language : languages) {
+            const ProcessResult child = ProcessRunner::run(
+                "env",
+                localeEnvironment(locales.path(), language.locale)
+                    + QStringList{"HALVANE_WORDS_PROBE=" + language.catalogue,
+                                  "HALVANE_WORDS_QUEUES=" + names.join(' '), QCoreApplication::applicationFilePath()},
+                60000);
+            QVERIFY2(child.succeeded(), qPrintable(language.locale + ": " + child.standardError));
+            const QStringList rows = QString::fromUtf8(child.standardOutput).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(rows.size(), queues.size());
+            for (int i = 0; i < queues.size(); ++i) {
+                const QString want = language.words.at(queues.at(i).second);
+                if (rows.at(i) != names.at(i) + '\t' + want + '\t' + want)
+                    wrong << language.locale + ": " + rows.at(i) + " (want " + want + ")";
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+    }
+
     void lpstatMissingGivesErrorText()
     {
         QTemporaryDir empty;
@@ -465,6 +586,24 @@ int main(int argc, char **argv)
         const QStringList together = printerStates(names);
         for (int i = 0; i < names.size(); ++i)
             std::fputs((together.at(i) + '\t' + printerState(names.at(i)) + '\n').toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (qEnvironmentVariableIsSet("HALVANE_WORDS_PROBE")) {
+        // One line per queue: its name, its own state and its state in the
+        // list, in the words of the catalogue the variable names.
+        QCoreApplication app(argc, argv);
+        QTranslator catalogue;
+        if (!catalogue.load(qEnvironmentVariable("HALVANE_WORDS_PROBE"))) {
+            std::fputs("cannot load the catalogue\n", stderr);
+            return 1;
+        }
+        QCoreApplication::installTranslator(&catalogue);
+        const QStringList names = qEnvironmentVariable("HALVANE_WORDS_QUEUES").split(' ', Qt::SkipEmptyParts);
+        const QStringList together = printerStates(names);
+        for (int i = 0; i < names.size(); ++i) {
+            const QString row = names.at(i) + '\t' + printerState(names.at(i)) + '\t' + together.at(i) + '\n';
+            std::fputs(row.toUtf8().constData(), stdout);
+        }
         return 0;
     }
     if (qEnvironmentVariableIsSet("HALVANE_ROTATE_PROBE")) {
