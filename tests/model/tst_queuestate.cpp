@@ -6,6 +6,7 @@
 
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -116,6 +117,7 @@ private:
     {
         QStringList paused;
         QStringList printing;
+        QStringList added; // removed again
         ~QueueRestorer()
         {
             QString error;
@@ -128,6 +130,8 @@ private:
                 if (waitForState(queue, "Idle", 20000) != "Idle")
                     qWarning("%s is not idle again", qPrintable(queue));
             }
+            for (const QString &queue : qAsConst(added))
+                runTool("lpadmin", {"-x" + queue});
         }
     };
 
@@ -327,22 +331,85 @@ private slots:
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<QByteArray>>("parts");
-        const QList<QByteArray> none;
+        // No part for any of n names: the answer fits no queue-by-queue layout.
+        const auto none = [](int n) {
+            QList<QByteArray> parts;
+            for (int i = 0; i < n; ++i)
+                parts << QByteArray();
+            return parts;
+        };
         QTest::newRow("in the order asked, with a state message")
             << QByteArray("printer B is idle.\nprinter A disabled since Mon -\n\tToner low\n") << QStringList{"A", "B"}
             << QList<QByteArray>{"printer A disabled since Mon -\n\tToner low\n", "printer B is idle.\n"};
         QTest::newRow("a name inside another")
             << QByteArray("printer A_B is idle.\nprinter A is idle.\n") << QStringList{"A", "A_B"}
             << QList<QByteArray>{"printer A is idle.\n", "printer A_B is idle.\n"};
-        QTest::newRow("two names in one line") << QByteArray("printer A is idle.\n") << QStringList{"A", "is"} << none;
-        QTest::newRow("a name without lines") << QByteArray("printer A is idle.\n") << QStringList{"A", "B"} << none;
+        QTest::newRow("two names in one line")
+            << QByteArray("printer A is idle.\n") << QStringList{"A", "is"} << none(2);
+        QTest::newRow("a name without lines") << QByteArray("printer A is idle.\n") << QStringList{"A", "B"} << none(2);
         QTest::newRow("a name twice")
-            << QByteArray("printer A is idle.\nprinter A is idle.\n") << QStringList{"A"} << none;
+            << QByteArray("printer A is idle.\nprinter A is idle.\n") << QStringList{"A"} << none(1);
         QTest::newRow("a message before any queue")
-            << QByteArray("\tPaused\nprinter A is idle.\n") << QStringList{"A"} << none;
+            << QByteArray("\tPaused\nprinter A is idle.\n") << QStringList{"A"} << none(1);
         QTest::newRow("a line of no queue")
-            << QByteArray("printer A is idle.\nsomething else\n") << QStringList{"A"} << none;
-        QTest::newRow("another case") << QByteArray("printer a is idle.\n") << QStringList{"A"} << none;
+            << QByteArray("printer A is idle.\nsomething else\n") << QStringList{"A"} << none(1);
+        QTest::newRow("another case") << QByteArray("printer a is idle.\n") << QStringList{"A"} << none(1);
+
+        // Names that are words of lpstat's own sentence, in every line or
+        // in some: a line that holds one name not placed elsewhere is that
+        // queue's.
+        QTest::newRow("a queue named printer")
+            << QByteArray("printer A is idle.  enabled since Mon\nprinter printer is idle.  enabled since Mon\n")
+            << QStringList{"printer", "A"}
+            << QList<QByteArray>{"printer printer is idle.  enabled since Mon\n",
+                                 "printer A is idle.  enabled since Mon\n"};
+        QTest::newRow("a queue named Drucker")
+            << QByteArray("Drucker B ist deaktiviert seit Fr -\n\tPaused\n"
+                          "Drucker Drucker ist im Leerlauf.  Aktiviert seit Fr\n")
+            << QStringList{"Drucker", "B"}
+            << QList<QByteArray>{"Drucker Drucker ist im Leerlauf.  Aktiviert seit Fr\n",
+                                 "Drucker B ist deaktiviert seit Fr -\n\tPaused\n"};
+        QTest::newRow("a queue named la")
+            << QString::fromUtf8("la impresora A est\xc3\xa1 inactiva.\n"
+                                 "la impresora la est\xc3\xa1 inactiva.\n").toUtf8()
+            << QStringList{"la", "A"}
+            << QList<QByteArray>{QString::fromUtf8("la impresora la est\xc3\xa1 inactiva.\n").toUtf8(),
+                                 QString::fromUtf8("la impresora A est\xc3\xa1 inactiva.\n").toUtf8()};
+        QTest::newRow("a queue named after the weekday")
+            << QByteArray("printer A is idle.  enabled since Fri 11 Dec\n"
+                          "printer Fri is idle.  enabled since Fri 11 Dec\n")
+            << QStringList{"A", "Fri"}
+            << QList<QByteArray>{"printer A is idle.  enabled since Fri 11 Dec\n",
+                                 "printer Fri is idle.  enabled since Fri 11 Dec\n"};
+        // A state message's later lines begin with no tab.
+        QTest::newRow("a reason over several lines")
+            << QByteArray("printer A disabled since Mon -\n\tOut of paper\nLoad tray 2\n\nprinter B is idle.\n")
+            << QStringList{"A", "B"}
+            << QList<QByteArray>{"printer A disabled since Mon -\n\tOut of paper\nLoad tray 2\n\n",
+                                 "printer B is idle.\n"};
+        // Read as a header it would make the next line one too, and there is
+        // one name left for both.
+        QTest::newRow("a reason line naming a listed queue")
+            << QByteArray("printer A disabled since Mon -\n\tOut of paper\nprinter door open\n"
+                          "printer printer is idle.  enabled since Mon\n")
+            << QStringList{"A", "printer"}
+            << QList<QByteArray>{"printer A disabled since Mon -\n\tOut of paper\nprinter door open\n",
+                                 "printer printer is idle.  enabled since Mon\n"};
+        QTest::newRow("a name asked twice")
+            << QByteArray("printer A is idle.\nprinter B is idle.\n") << QStringList{"A", "B", "A"}
+            << QList<QByteArray>{"printer A is idle.\n", "printer B is idle.\n", "printer A is idle.\n"};
+
+        // Lines that more than one reading allows get no part; the others
+        // keep theirs.
+        QTest::newRow("two names in every line")
+            << QByteArray("printer A is idle.  enabled since Fri\nprinter Fri is idle.  enabled since Fri\n"
+                          "printer printer is idle.  enabled since Fri\n")
+            << QStringList{"A", "Fri", "printer"}
+            << QList<QByteArray>{"printer A is idle.  enabled since Fri\n", "", ""};
+        QTest::newRow("a reason that reads like another queue's lines")
+            << QByteArray("printer C is idle.\nprinter A disabled since Mon -\n\tx\nprinter B disabled since Mon -\n"
+                          "\tPaused\nprinter B disabled since Mon -\n\tPaused\n")
+            << QStringList{"A", "B", "C"} << QList<QByteArray>{"", "", "printer C is idle.\n"};
     }
 
     void splitByQueue()
@@ -384,6 +451,73 @@ private slots:
         QVERIFY2(queuepause::setPaused("Quorvan_Color", false, &error), qPrintable(error));
         QVERIFY2(child.succeeded(), child.standardError.constData());
         QCOMPARE(QString::fromUtf8(child.standardOutput), QString("split as each queue's own\n"));
+    }
+
+    // Queues named like words of lpstat's own sentence ("printer" in
+    // English, "Drucker" in German, a weekday, "la") and a queue stopped
+    // with a reason over two lines keep the one lpstat of their list: each
+    // queue's part is what its own run prints, byte for byte, and only two
+    // names that each stand in the other's line ("printer" and "Fri" in
+    // English on a Friday) get runs of their own. A stand-in first on the
+    // child's PATH counts the runs and runs the real lpstat.
+    void sentenceWordNamesKeepTheirQuery_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("sentenceWord");
+        QTest::newRow("English") << "en_US.UTF-8" << "printer";
+        QTest::newRow("German") << "de_DE.UTF-8" << "Drucker";
+    }
+
+    void sentenceWordNamesKeepTheirQuery()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, sentenceWord);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(makeLocale(dir.path(), locale));
+        const QString lpstat = tool("lpstat");
+        QVERIFY2(!lpstat.isEmpty(), "lpstat is not installed");
+        QVERIFY(QDir(dir.path()).mkdir("bin"));
+        QFile counting(dir.path() + "/bin/lpstat");
+        QVERIFY(counting.open(QIODevice::WriteOnly));
+        counting.write("#!/bin/sh\necho run >>\"$HALVANE_LPSTAT_LOG\"\n");
+        counting.write("exec '" + QFile::encodeName(lpstat) + "' \"$@\"\n");
+        counting.close();
+        QVERIFY(counting.setPermissions(counting.permissions() | QFileDevice::ExeOwner));
+
+        const QStringList wordNames{"printer", "Drucker", "Fri", "la"};
+        QueueRestorer restorer;
+        for (const QString &name : wordNames) {
+            restorer.added << name;
+            QVERIFY(runTool("lpadmin", {"-p" + name, "-E", "-v", "file:/dev/null", "-P",
+                                        QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}));
+        }
+        QString error;
+        restorer.paused << "la";
+        QVERIFY2(queuepause::setPaused("la", true, &error, "Out of paper\nLoad tray 2"), qPrintable(error));
+
+        const QStringList names =
+            QString::fromLocal8Bit(qgetenv("HALVANE_CUPS_QUEUES")).split(' ', Qt::SkipEmptyParts) + wordNames;
+        const ProcessResult child = ProcessRunner::run(
+            "env",
+            localeEnvironment(dir.path(), locale)
+                + QStringList{"PATH=" + dir.path() + "/bin:" + QString::fromLocal8Bit(qgetenv("PATH")),
+                              "HALVANE_LPSTAT_LOG=" + dir.path() + "/runs", "HALVANE_QUERY_PROBE=" + names.join(' '),
+                              QCoreApplication::applicationFilePath()},
+            60000);
+        QVERIFY2(child.succeeded(), child.standardError.constData());
+        QHash<QString, QStringList> report;
+        for (const QString &line : QString::fromUtf8(child.standardOutput).split('\n', Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split('\t');
+            report.insert(fields.first(), fields.mid(1));
+        }
+        const QStringList everywhere = report.value("everywhere");
+        QVERIFY2(everywhere.contains(sentenceWord), qPrintable(everywhere.join(' ')));
+        const QStringList unresolved = report.value("unresolved");
+        QCOMPARE(unresolved, report.value("twins"));
+        QCOMPARE(report.value("runs"), QStringList{QString::number(1 + unresolved.size())});
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(report.value("state " + names.at(i)), QStringList{names.at(i) == "la" ? "Paused" : "Idle"});
     }
 
     // lpstat in German: the list's states are still the names' own, word
@@ -553,7 +687,7 @@ static int splitProbe()
         return 1;
     }
     const QList<QByteArray> parts = lpstatOutputByQueue(listed.standardOutput, queues);
-    if (parts.size() != queues.size()) {
+    if (parts.size() != queues.size() || parts.contains(QByteArray())) {
         std::fprintf(stderr, "no clean split of:\n%s\n", listed.standardOutput.constData());
         return 1;
     }
@@ -571,11 +705,76 @@ static int splitProbe()
     return 0;
 }
 
+// Asks for the states of the names the variable lists, as the Status column
+// does, and reports how many lpstat runs that took; then checks every part
+// the split of the list's answer gives against the queue's own run.
+static int queryProbe()
+{
+    const QStringList names = qEnvironmentVariable("HALVANE_QUERY_PROBE").split(' ', Qt::SkipEmptyParts);
+    const QStringList together = printerStates(names);
+    QFile log(qEnvironmentVariable("HALVANE_LPSTAT_LOG"));
+    const int runs = log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
+    const ProcessResult listed = ProcessRunner::run("lpstat", {"-p" + names.join(',')});
+    if (!listed.succeeded()) {
+        std::fprintf(stderr, "lpstat for all failed: %s\n", listed.standardError.constData());
+        return 1;
+    }
+    const QList<QByteArray> parts = lpstatOutputByQueue(listed.standardOutput, names);
+    QStringList unresolved;
+    QList<QList<QByteArray>> ownWords;
+    QString report;
+    for (int i = 0; i < names.size(); ++i) {
+        const ProcessResult own = ProcessRunner::run("lpstat", {"-p" + names.at(i)});
+        const QByteArray part = parts.value(i);
+        if (!own.succeeded() || (!part.isEmpty() && part != own.standardOutput)) {
+            std::fprintf(stderr, "%s: own run\n%s\nsplit\n%s\n", qPrintable(names.at(i)),
+                         own.standardOutput.constData(), part.constData());
+            return 1;
+        }
+        if (part.isEmpty())
+            unresolved << names.at(i);
+        const QString state = printerState(names.at(i));
+        if (together.at(i) != state) {
+            std::fprintf(stderr, "%s: %s in the list, %s alone\n", qPrintable(names.at(i)), qPrintable(together.at(i)),
+                         qPrintable(state));
+            return 1;
+        }
+        report += "state " + names.at(i) + '\t' + state + '\n';
+        ownWords << own.standardOutput.left(own.standardOutput.indexOf('\n')).split(' ');
+    }
+    // Names that stand in every queue's line; and names that stand in
+    // another's line while that one stands in theirs, so that no word tells
+    // the two lines apart ("printer" and "Fri" in English on a Friday).
+    QStringList everywhere, twins;
+    for (int i = 0; i < names.size(); ++i) {
+        const QByteArray name = names.at(i).toUtf8();
+        if (std::all_of(ownWords.cbegin(), ownWords.cend(),
+                        [&name](const QList<QByteArray> &words) { return words.contains(name); }))
+            everywhere << names.at(i);
+        for (int j = 0; j < names.size(); ++j) {
+            if (j != i && ownWords.at(j).contains(name) && ownWords.at(i).contains(names.at(j).toUtf8())) {
+                twins << names.at(i);
+                break;
+            }
+        }
+    }
+    report += "runs\t" + QString::number(runs) + '\n';
+    report += QStringList(QStringList{"unresolved"} + unresolved).join('\t') + '\n';
+    report += QStringList(QStringList{"everywhere"} + everywhere).join('\t') + '\n';
+    report += QStringList(QStringList{"twins"} + twins).join('\t') + '\n';
+    std::fputs(report.toUtf8().constData(), stdout);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsSet("HALVANE_SPLIT_PROBE")) {
         QCoreApplication app(argc, argv);
         return splitProbe();
+    }
+    if (qEnvironmentVariableIsSet("HALVANE_QUERY_PROBE")) {
+        QCoreApplication app(argc, argv);
+        return queryProbe();
     }
     if (qEnvironmentVariableIsSet("HALVANE_STATES_PROBE")) {
         // One line per sample name: the list's state, a tab, the name's own.
