@@ -14,12 +14,15 @@ QString printerState(const QString &queueName);
 // printerState of every name, in the same order, at about the cost of one
 // lpstat run: one "lpstat -pA,B,C" asks for the queues of a batch at once,
 // and its answer is split into what each queue's own run prints. A batch
-// whose query fails (a queue that is gone) or whose answer does not split
-// cleanly gets one run per queue instead; all runs of a call go together.
+// whose query fails (a queue that is gone) gets one run per queue instead,
+// and so does each queue whose lines the answer cannot tell apart from
+// another's; all runs of a call go together.
 QStringList printerStates(const QStringList &queueNames, int queuesPerQuery = 200);
 // lpstat's answer for several queues split by queue: for each name, in the
-// order given, the lines its own "lpstat -pNAME" prints. Empty unless every
-// line belongs to exactly one of the names and every name has its lines.
+// order given, the lines its own "lpstat -pNAME" prints, or nothing where
+// more than one reading of the answer is possible (names that are words of
+// lpstat's own sentence, a state message over several lines that reads like
+// a queue's line). Nothing for any name when no reading fits the answer.
 QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QStringList &queueNames);
 // The state word for lpstat's output (line feeds already dropped), or the
 // output itself when no word matches.

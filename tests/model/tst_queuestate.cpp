@@ -4,6 +4,9 @@
 #include "queuepause.h"
 #include "queuestate.h"
 
+#include <QTranslator>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -68,6 +71,27 @@ private:
         return made.succeeded();
     }
 
+    // Several locales made at once into dir.
+    static bool makeLocales(const QString &dir, const QStringList &names)
+    {
+        const QString localedef = tool("localedef");
+        if (localedef.isEmpty()) {
+            qWarning("localedef is not installed");
+            return false;
+        }
+        QList<QStringList> arguments;
+        for (const QString &name : names)
+            arguments.append({"-i", name.section('.', 0, 0), "-f", "UTF-8", dir + '/' + name});
+        const QList<ProcessResult> made = ProcessRunner::runAll(localedef, arguments, 120000);
+        for (int i = 0; i < made.size(); ++i) {
+            if (!made.at(i).succeeded()) {
+                qWarning("localedef %s failed: %s", qPrintable(names.at(i)), made.at(i).standardError.constData());
+                return false;
+            }
+        }
+        return true;
+    }
+
     // The variables that have a child speak the locale made in dir.
     static QStringList localeEnvironment(const QString &dir, const QString &locale)
     {
@@ -86,6 +110,30 @@ private:
         }
         return state;
     }
+
+    // Puts the queues a test paused or gave a job back as the other tests
+    // expect them, however the test ends: resumed, idle, without jobs.
+    struct QueueRestorer
+    {
+        QStringList paused;
+        QStringList printing;
+        QStringList added; // removed again
+        ~QueueRestorer()
+        {
+            QString error;
+            for (const QString &queue : qAsConst(paused)) {
+                if (!queuepause::setPaused(queue, false, &error))
+                    qWarning("%s stays paused: %s", qPrintable(queue), qPrintable(error));
+            }
+            for (const QString &queue : qAsConst(printing)) {
+                runTool("cancel", {"-a", queue});
+                if (waitForState(queue, "Idle", 20000) != "Idle")
+                    qWarning("%s is not idle again", qPrintable(queue));
+            }
+            for (const QString &queue : qAsConst(added))
+                runTool("lpadmin", {"-x" + queue});
+        }
+    };
 
 private slots:
     void initTestCase()
@@ -112,6 +160,13 @@ private slots:
         QTest::newRow("French disabled")
             << QString::fromUtf8("l'imprimante Office est d\xc3\xa9sactiv\xc3\xa9" "e depuis") << "Paused";
         QTest::newRow("German disabled") << "Drucker Office deaktiviert seit" << "Paused";
+        // Stopped with a reason of its own, as English, Spanish and
+        // Brazilian lpstat say it (French uses the English line).
+        QTest::newRow("English disabled with a reason")
+            << "printer Office disabled since Mon 01 Jan -\tOut of paper" << "Paused";
+        QTest::newRow("Spanish disabled")
+            << QString::fromUtf8("la impresora Office est\xc3\xa1 deshabilitada desde lun -\tOut of paper") << "Paused";
+        QTest::newRow("Portuguese disabled") << "impressora Office desabilitada desde seg -\tOut of paper" << "Paused";
         QTest::newRow("lower-case paused matches nothing") << "paused" << "paused";
         QTest::newRow("English printing")
             << "printer Office now printing Office-12.  enabled since Mon" << "Printing";
@@ -276,22 +331,85 @@ private slots:
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<QByteArray>>("parts");
-        const QList<QByteArray> none;
+        // No part for any of n names: the answer fits no queue-by-queue layout.
+        const auto none = [](int n) {
+            QList<QByteArray> parts;
+            for (int i = 0; i < n; ++i)
+                parts << QByteArray();
+            return parts;
+        };
         QTest::newRow("in the order asked, with a state message")
             << QByteArray("printer B is idle.\nprinter A disabled since Mon -\n\tToner low\n") << QStringList{"A", "B"}
             << QList<QByteArray>{"printer A disabled since Mon -\n\tToner low\n", "printer B is idle.\n"};
         QTest::newRow("a name inside another")
             << QByteArray("printer A_B is idle.\nprinter A is idle.\n") << QStringList{"A", "A_B"}
             << QList<QByteArray>{"printer A is idle.\n", "printer A_B is idle.\n"};
-        QTest::newRow("two names in one line") << QByteArray("printer A is idle.\n") << QStringList{"A", "is"} << none;
-        QTest::newRow("a name without lines") << QByteArray("printer A is idle.\n") << QStringList{"A", "B"} << none;
+        QTest::newRow("two names in one line")
+            << QByteArray("printer A is idle.\n") << QStringList{"A", "is"} << none(2);
+        QTest::newRow("a name without lines") << QByteArray("printer A is idle.\n") << QStringList{"A", "B"} << none(2);
         QTest::newRow("a name twice")
-            << QByteArray("printer A is idle.\nprinter A is idle.\n") << QStringList{"A"} << none;
+            << QByteArray("printer A is idle.\nprinter A is idle.\n") << QStringList{"A"} << none(1);
         QTest::newRow("a message before any queue")
-            << QByteArray("\tPaused\nprinter A is idle.\n") << QStringList{"A"} << none;
+            << QByteArray("\tPaused\nprinter A is idle.\n") << QStringList{"A"} << none(1);
         QTest::newRow("a line of no queue")
-            << QByteArray("printer A is idle.\nsomething else\n") << QStringList{"A"} << none;
-        QTest::newRow("another case") << QByteArray("printer a is idle.\n") << QStringList{"A"} << none;
+            << QByteArray("printer A is idle.\nsomething else\n") << QStringList{"A"} << none(1);
+        QTest::newRow("another case") << QByteArray("printer a is idle.\n") << QStringList{"A"} << none(1);
+
+        // Names that are words of lpstat's own sentence, in every line or
+        // in some: a line that holds one name not placed elsewhere is that
+        // queue's.
+        QTest::newRow("a queue named printer")
+            << QByteArray("printer A is idle.  enabled since Mon\nprinter printer is idle.  enabled since Mon\n")
+            << QStringList{"printer", "A"}
+            << QList<QByteArray>{"printer printer is idle.  enabled since Mon\n",
+                                 "printer A is idle.  enabled since Mon\n"};
+        QTest::newRow("a queue named Drucker")
+            << QByteArray("Drucker B ist deaktiviert seit Fr -\n\tPaused\n"
+                          "Drucker Drucker ist im Leerlauf.  Aktiviert seit Fr\n")
+            << QStringList{"Drucker", "B"}
+            << QList<QByteArray>{"Drucker Drucker ist im Leerlauf.  Aktiviert seit Fr\n",
+                                 "Drucker B ist deaktiviert seit Fr -\n\tPaused\n"};
+        QTest::newRow("a queue named la")
+            << QString::fromUtf8("la impresora A est\xc3\xa1 inactiva.\n"
+                                 "la impresora la est\xc3\xa1 inactiva.\n").toUtf8()
+            << QStringList{"la", "A"}
+            << QList<QByteArray>{QString::fromUtf8("la impresora la est\xc3\xa1 inactiva.\n").toUtf8(),
+                                 QString::fromUtf8("la impresora A est\xc3\xa1 inactiva.\n").toUtf8()};
+        QTest::newRow("a queue named after the weekday")
+            << QByteArray("printer A is idle.  enabled since Fri 11 Dec\n"
+                          "printer Fri is idle.  enabled since Fri 11 Dec\n")
+            << QStringList{"A", "Fri"}
+            << QList<QByteArray>{"printer A is idle.  enabled since Fri 11 Dec\n",
+                                 "printer Fri is idle.  enabled since Fri 11 Dec\n"};
+        // A state message's later lines begin with no tab.
+        QTest::newRow("a reason over several lines")
+            << QByteArray("printer A disabled since Mon -\n\tOut of paper\nLoad tray 2\n\nprinter B is idle.\n")
+            << QStringList{"A", "B"}
+            << QList<QByteArray>{"printer A disabled since Mon -\n\tOut of paper\nLoad tray 2\n\n",
+                                 "printer B is idle.\n"};
+        // Read as a header it would make the next line one too, and there is
+        // one name left for both.
+        QTest::newRow("a reason line naming a listed queue")
+            << QByteArray("printer A disabled since Mon -\n\tOut of paper\nprinter door open\n"
+                          "printer printer is idle.  enabled since Mon\n")
+            << QStringList{"A", "printer"}
+            << QList<QByteArray>{"printer A disabled since Mon -\n\tOut of paper\nprinter door open\n",
+                                 "printer printer is idle.  enabled since Mon\n"};
+        QTest::newRow("a name asked twice")
+            << QByteArray("printer A is idle.\nprinter B is idle.\n") << QStringList{"A", "B", "A"}
+            << QList<QByteArray>{"printer A is idle.\n", "printer B is idle.\n", "printer A is idle.\n"};
+
+        // Lines that more than one reading allows get no part; the others
+        // keep theirs.
+        QTest::newRow("two names in every line")
+            << QByteArray("printer A is idle.  enabled since Fri\nprinter Fri is idle.  enabled since Fri\n"
+                          "printer printer is idle.  enabled since Fri\n")
+            << QStringList{"A", "Fri", "printer"}
+            << QList<QByteArray>{"printer A is idle.  enabled since Fri\n", "", ""};
+        QTest::newRow("a reason that reads like another queue's lines")
+            << QByteArray("printer C is idle.\nprinter A disabled since Mon -\n\tx\nprinter B disabled since Mon -\n"
+                          "\tPaused\nprinter B disabled since Mon -\n\tPaused\n")
+            << QStringList{"A", "B", "C"} << QList<QByteArray>{"", "", "printer C is idle.\n"};
     }
 
     void splitByQueue()
@@ -333,6 +451,73 @@ private slots:
         QVERIFY2(queuepause::setPaused("Quorvan_Color", false, &error), qPrintable(error));
         QVERIFY2(child.succeeded(), child.standardError.constData());
         QCOMPARE(QString::fromUtf8(child.standardOutput), QString("split as each queue's own\n"));
+    }
+
+    // Queues named like words of lpstat's own sentence ("printer" in
+    // English, "Drucker" in German, a weekday, "la") and a queue stopped
+    // with a reason over two lines keep the one lpstat of their list: each
+    // queue's part is what its own run prints, byte for byte, and only two
+    // names that each stand in the other's line ("printer" and "Fri" in
+    // English on a Friday) get runs of their own. A stand-in first on the
+    // child's PATH counts the runs and runs the real lpstat.
+    void sentenceWordNamesKeepTheirQuery_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("sentenceWord");
+        QTest::newRow("English") << "en_US.UTF-8" << "printer";
+        QTest::newRow("German") << "de_DE.UTF-8" << "Drucker";
+    }
+
+    void sentenceWordNamesKeepTheirQuery()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, sentenceWord);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(makeLocale(dir.path(), locale));
+        const QString lpstat = tool("lpstat");
+        QVERIFY2(!lpstat.isEmpty(), "lpstat is not installed");
+        QVERIFY(QDir(dir.path()).mkdir("bin"));
+        QFile counting(dir.path() + "/bin/lpstat");
+        QVERIFY(counting.open(QIODevice::WriteOnly));
+        counting.write("#!/bin/sh\necho run >>\"$HALVANE_LPSTAT_LOG\"\n");
+        counting.write("exec '" + QFile::encodeName(lpstat) + "' \"$@\"\n");
+        counting.close();
+        QVERIFY(counting.setPermissions(counting.permissions() | QFileDevice::ExeOwner));
+
+        const QStringList wordNames{"printer", "Drucker", "Fri", "la"};
+        QueueRestorer restorer;
+        for (const QString &name : wordNames) {
+            restorer.added << name;
+            QVERIFY(runTool("lpadmin", {"-p" + name, "-E", "-v", "file:/dev/null", "-P",
+                                        QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}));
+        }
+        QString error;
+        restorer.paused << "la";
+        QVERIFY2(queuepause::setPaused("la", true, &error, "Out of paper\nLoad tray 2"), qPrintable(error));
+
+        const QStringList names =
+            QString::fromLocal8Bit(qgetenv("HALVANE_CUPS_QUEUES")).split(' ', Qt::SkipEmptyParts) + wordNames;
+        const ProcessResult child = ProcessRunner::run(
+            "env",
+            localeEnvironment(dir.path(), locale)
+                + QStringList{"PATH=" + dir.path() + "/bin:" + QString::fromLocal8Bit(qgetenv("PATH")),
+                              "HALVANE_LPSTAT_LOG=" + dir.path() + "/runs", "HALVANE_QUERY_PROBE=" + names.join(' '),
+                              QCoreApplication::applicationFilePath()},
+            60000);
+        QVERIFY2(child.succeeded(), child.standardError.constData());
+        QHash<QString, QStringList> report;
+        for (const QString &line : QString::fromUtf8(child.standardOutput).split('\n', Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split('\t');
+            report.insert(fields.first(), fields.mid(1));
+        }
+        const QStringList everywhere = report.value("everywhere");
+        QVERIFY2(everywhere.contains(sentenceWord), qPrintable(everywhere.join(' ')));
+        const QStringList unresolved = report.value("unresolved");
+        QCOMPARE(unresolved, report.value("twins"));
+        QCOMPARE(report.value("runs"), QStringList{QString::number(1 + unresolved.size())});
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(report.value("state " + names.at(i)), QStringList{names.at(i) == "la" ? "Paused" : "Idle"});
     }
 
     // lpstat in German: the list's states are still the names' own, word
@@ -409,6 +594,76 @@ private slots:
         QCOMPARE(waitForState("Quorvan_Office", "Idle", 20000), QString("Idle"));
     }
 
+    // A queue stopped with a reason of its own, one stopped without, an idle
+    // and a printing one read as the panel's words in each of its languages,
+    // one by one and as a list, whatever lpstat says there: French and
+    // European Portuguese lpstat speaks English, Brazilian Portuguese its
+    // own words. A child per locale, with the language's catalogue.
+    void stateWordsInEveryLanguage()
+    {
+        struct Language
+        {
+            QString locale;
+            QString catalogue;
+            QStringList words; // idle, paused, printing
+        };
+        const QList<Language> languages = {
+            {"en_US.UTF-8", ":/strings/english", {"Idle", "Paused", "Printing"}},
+            {"fr_FR.UTF-8", ":/strings/french", {"Inactive", "En pause", "Impression en cours"}},
+            {"de_DE.UTF-8", ":/strings/german", {"Bereit", "Angehalten", "Druckt"}},
+            {"it_IT.UTF-8", ":/strings/italian", {"Inattiva", "In pausa", "In stampa"}},
+            {"pt_PT.UTF-8", ":/strings/portuguese", {"Inativa", "Em pausa", "A imprimir"}},
+            {"pt_BR.UTF-8", ":/strings/portuguese", {"Inativa", "Em pausa", "A imprimir"}},
+            {"es_ES.UTF-8", ":/strings/spanish", {"Inactiva", "En pausa", "Imprimiendo"}},
+        };
+        // Queue, then the index of its word.
+        const QList<QPair<QString, int>> queues = {
+            {"Quorvan_Office", 0}, {"Quorvan_Color", 1}, {"Cost$Center", 1}, {"Quorvan_Finisher", 2}};
+        QTemporaryDir locales;
+        QVERIFY(locales.isValid());
+        QStringList localeNames;
+        for (const Language &language : languages)
+            localeNames << language.locale;
+        QVERIFY(makeLocales(locales.path(), localeNames));
+
+        QueueRestorer restorer;
+        QString error;
+        restorer.paused << "Quorvan_Color";
+        QVERIFY2(queuepause::setPaused("Quorvan_Color", true, &error, "Out of paper"), qPrintable(error));
+        restorer.paused << "Cost$Center";
+        QVERIFY2(queuepause::setPaused("Cost$Center", true, &error), qPrintable(error));
+        QTemporaryFile job;
+        QVERIFY(job.open());
+        job.write("hello\n");
+        job.flush();
+        QVERIFY(job.setPermissions(job.permissions() | QFileDevice::ReadOther | QFileDevice::ReadGroup));
+        restorer.printing << "Quorvan_Finisher";
+        // The stub filter holds a job with this title, so the queue prints.
+        QVERIFY(runTool("lp", {"-d", "Quorvan_Finisher", "-t", "hold-printing-words", job.fileName()}));
+        QCOMPARE(waitForState("Quorvan_Finisher", "Printing", 20000), QString("Printing"));
+
+        QStringList names, wrong;
+        for (const auto &queue : queues)
+            names << queue.first;
+        for (const Language &language : languages) {
+            const ProcessResult child = ProcessRunner::run(
+                "env",
+                localeEnvironment(locales.path(), language.locale)
+                    + QStringList{"HALVANE_WORDS_PROBE=" + language.catalogue,
+                                  "HALVANE_WORDS_QUEUES=" + names.join(' '), QCoreApplication::applicationFilePath()},
+                60000);
+            QVERIFY2(child.succeeded(), qPrintable(language.locale + ": " + child.standardError));
+            const QStringList rows = QString::fromUtf8(child.standardOutput).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(rows.size(), queues.size());
+            for (int i = 0; i < queues.size(); ++i) {
+                const QString want = language.words.at(queues.at(i).second);
+                if (rows.at(i) != names.at(i) + '\t' + want + '\t' + want)
+                    wrong << language.locale + ": " + rows.at(i) + " (want " + want + ")";
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+    }
+
     void lpstatMissingGivesErrorText()
     {
         QTemporaryDir empty;
@@ -432,7 +687,7 @@ static int splitProbe()
         return 1;
     }
     const QList<QByteArray> parts = lpstatOutputByQueue(listed.standardOutput, queues);
-    if (parts.size() != queues.size()) {
+    if (parts.size() != queues.size() || parts.contains(QByteArray())) {
         std::fprintf(stderr, "no clean split of:\n%s\n", listed.standardOutput.constData());
         return 1;
     }
@@ -450,11 +705,76 @@ static int splitProbe()
     return 0;
 }
 
+// Asks for the states of the names the variable lists, as the Status column
+// does, and reports how many lpstat runs that took; then checks every part
+// the split of the list's answer gives against the queue's own run.
+static int queryProbe()
+{
+    const QStringList names = qEnvironmentVariable("HALVANE_QUERY_PROBE").split(' ', Qt::SkipEmptyParts);
+    const QStringList together = printerStates(names);
+    QFile log(qEnvironmentVariable("HALVANE_LPSTAT_LOG"));
+    const int runs = log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
+    const ProcessResult listed = ProcessRunner::run("lpstat", {"-p" + names.join(',')});
+    if (!listed.succeeded()) {
+        std::fprintf(stderr, "lpstat for all failed: %s\n", listed.standardError.constData());
+        return 1;
+    }
+    const QList<QByteArray> parts = lpstatOutputByQueue(listed.standardOutput, names);
+    QStringList unresolved;
+    QList<QList<QByteArray>> ownWords;
+    QString report;
+    for (int i = 0; i < names.size(); ++i) {
+        const ProcessResult own = ProcessRunner::run("lpstat", {"-p" + names.at(i)});
+        const QByteArray part = parts.value(i);
+        if (!own.succeeded() || (!part.isEmpty() && part != own.standardOutput)) {
+            std::fprintf(stderr, "%s: own run\n%s\nsplit\n%s\n", qPrintable(names.at(i)),
+                         own.standardOutput.constData(), part.constData());
+            return 1;
+        }
+        if (part.isEmpty())
+            unresolved << names.at(i);
+        const QString state = printerState(names.at(i));
+        if (together.at(i) != state) {
+            std::fprintf(stderr, "%s: %s in the list, %s alone\n", qPrintable(names.at(i)), qPrintable(together.at(i)),
+                         qPrintable(state));
+            return 1;
+        }
+        report += "state " + names.at(i) + '\t' + state + '\n';
+        ownWords << own.standardOutput.left(own.standardOutput.indexOf('\n')).split(' ');
+    }
+    // Names that stand in every queue's line; and names that stand in
+    // another's line while that one stands in theirs, so that no word tells
+    // the two lines apart ("printer" and "Fri" in English on a Friday).
+    QStringList everywhere, twins;
+    for (int i = 0; i < names.size(); ++i) {
+        const QByteArray name = names.at(i).toUtf8();
+        if (std::all_of(ownWords.cbegin(), ownWords.cend(),
+                        [&name](const QList<QByteArray> &words) { return words.contains(name); }))
+            everywhere << names.at(i);
+        for (int j = 0; j < names.size(); ++j) {
+            if (j != i && ownWords.at(j).contains(name) && ownWords.at(i).contains(names.at(j).toUtf8())) {
+                twins << names.at(i);
+                break;
+            }
+        }
+    }
+    report += "runs\t" + QString::number(runs) + '\n';
+    report += QStringList(QStringList{"unresolved"} + unresolved).join('\t') + '\n';
+    report += QStringList(QStringList{"everywhere"} + everywhere).join('\t') + '\n';
+    report += QStringList(QStringList{"twins"} + twins).join('\t') + '\n';
+    std::fputs(report.toUtf8().constData(), stdout);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsSet("HALVANE_SPLIT_PROBE")) {
         QCoreApplication app(argc, argv);
         return splitProbe();
+    }
+    if (qEnvironmentVariableIsSet("HALVANE_QUERY_PROBE")) {
+        QCoreApplication app(argc, argv);
+        return queryProbe();
     }
     if (qEnvironmentVariableIsSet("HALVANE_STATES_PROBE")) {
         // One line per sample name: the list's state, a tab, the name's own.
@@ -465,6 +785,24 @@ int main(int argc, char **argv)
         const QStringList together = printerStates(names);
         for (int i = 0; i < names.size(); ++i)
             std::fputs((together.at(i) + '\t' + printerState(names.at(i)) + '\n').toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (qEnvironmentVariableIsSet("HALVANE_WORDS_PROBE")) {
+        // One line per queue: its name, its own state and its state in the
+        // list, in the words of the catalogue the variable names.
+        QCoreApplication app(argc, argv);
+        QTranslator catalogue;
+        if (!catalogue.load(qEnvironmentVariable("HALVANE_WORDS_PROBE"))) {
+            std::fputs("cannot load the catalogue\n", stderr);
+            return 1;
+        }
+        QCoreApplication::installTranslator(&catalogue);
+        const QStringList names = qEnvironmentVariable("HALVANE_WORDS_QUEUES").split(' ', Qt::SkipEmptyParts);
+        const QStringList together = printerStates(names);
+        for (int i = 0; i < names.size(); ++i) {
+            const QString row = names.at(i) + '\t' + printerState(names.at(i)) + '\t' + together.at(i) + '\n';
+            std::fputs(row.toUtf8().constData(), stdout);
+        }
         return 0;
     }
     if (qEnvironmentVariableIsSet("HALVANE_ROTATE_PROBE")) {
