@@ -122,6 +122,12 @@ private slots:
         QTest::newRow("carriage return before a CRLF end") << QByteArray("K=ab\r\r\n") << "K" << "ab\r" << QStringList{"ab\r"};
         QTest::newRow("carriage return at the very end") << QByteArray("K=ab\r") << "K" << "ab\r" << QStringList{"ab\r"};
         QTest::newRow("carriage return in a key") << QByteArray("K\r=a\n") << "K" << null << QStringList{};
+
+        // A byte-order mark at the start of a line is no part of its key.
+        QTest::newRow("byte-order marks before keys")
+            << QByteArray("\xef\xbb\xbfK=1\n\xef\xbb\xbfK=2\n") << "K" << "1" << QStringList{"1", "2"};
+        // A NUL ends the line's text, as it always has; the next line stays a line.
+        QTest::newRow("NUL inside a value") << QByteArray("K=a\0b\nK=c\n", 12) << "K" << "a" << QStringList{"a", "c"};
     }
 
     void reader()
