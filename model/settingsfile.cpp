@@ -6,7 +6,9 @@
 #include "userdatadir.h"
 
 #include <QFile>
+#include <QHash>
 
+#include <ctime>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -26,29 +28,94 @@ SettingLine splitSettingLine(const QString &line)
     return {line.left(eq), line.mid(eq + 1)};
 }
 
-// Calls visit(value) for every line whose key is key, until it answers false.
-// Whole lines are read, however long: a long value written by the panel must
-// come back whole, not with its tail read as a line of its own. Only "\r\n"
-// ends a line besides "\n"; a carriage return inside a value stays.
-template<typename Visit>
-bool forEachValueOf(const QString &key, Visit visit)
+// Key to its values in file order, an empty value as an empty text. Whole
+// lines are read, however long: a long value written by the panel must come
+// back whole, not with its tail read as a line of its own. Only "\r\n" ends a
+// line besides "\n"; a carriage return inside a value stays.
+using SettingValues = QHash<QString, QStringList>;
+
+SettingValues parseSettings(const QByteArray &text)
 {
-    QFile file;
-    if (!openUserFileForReading(file, activeSettingsPath))
-        return false;
+    SettingValues values;
     bool first = true;
-    while (!file.atEnd()) {
-        QByteArray bytes = file.readLine();
+    for (int start = 0; start < text.size();) {
+        const int lineFeed = text.indexOf('\n', start);
+        const int end = lineFeed < 0 ? text.size() : lineFeed + 1;
+        QByteArray bytes = text.mid(start, end - start);
+        start = end;
         if (bytes.endsWith('\n'))
             bytes.chop(bytes.endsWith("\r\n") ? 2 : 1);
         if (first && bytes.startsWith("\xef\xbb\xbf"))
             bytes.remove(0, 3);
         first = false;
         const SettingLine entry = splitSettingLine(QString::fromUtf8(bytes));
-        if (entry.key == key && !visit(entry.value))
-            break;
+        values[entry.key].append(entry.value.isNull() ? QString(QLatin1String("")) : entry.value);
     }
-    return true;
+    return values;
+}
+
+// File times come from a clock that may lag a tick behind, and some file
+// systems keep them in whole seconds or even two.
+constexpr qint64 fileTimeSlackNs = 2000000000;
+
+qint64 nanoseconds(const timespec &time)
+{
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size
+        && nanoseconds(a.st_mtim) == nanoseconds(b.st_mtim) && nanoseconds(a.st_ctim) == nanoseconds(b.st_ctim);
+}
+
+// The file at activeSettingsPath as last read. A page's reload asks for
+// every option, so the file is read once and answered from here while an
+// lstat shows it unchanged.
+struct ReadSettingsFile
+{
+    QString path;
+    struct stat identity = {};
+    // Read well after its last change: any later change, by whoever, gets a
+    // later change time (unless the clock is set back), so an equal lstat
+    // means equal contents. A file read within the slack of a change is read
+    // again and compared instead.
+    bool settled = false;
+    QByteArray text;
+    SettingValues values;
+};
+
+// Null when the file cannot be read now; the same checks as every open.
+const SettingValues *activeSettings()
+{
+    static ReadSettingsFile cache;
+    const QString path = activeSettingsPath;
+    struct stat now;
+    if (!lstatUserFile(path, &now)) {
+        cache = ReadSettingsFile();
+        return nullptr;
+    }
+    if (cache.settled && cache.path == path && sameFile(now, cache.identity))
+        return &cache.values;
+
+    timespec readStart;
+    ::clock_gettime(CLOCK_REALTIME, &readStart);
+    QFile file;
+    struct stat opened;
+    if (!openUserFileForReading(file, path) || ::fstat(file.handle(), &opened) != 0) {
+        cache = ReadSettingsFile();
+        return nullptr;
+    }
+    const QByteArray text = file.readAll();
+    file.close();
+    if (cache.path != path || cache.text != text) {
+        cache.values = parseSettings(text);
+        cache.text = text;
+        cache.path = path;
+    }
+    cache.identity = opened;
+    cache.settled = nanoseconds(opened.st_ctim) + fileTimeSlackNs < nanoseconds(readStart);
+    return &cache.values;
 }
 
 // A text as it may stand in one line: a line break inside it would start a
@@ -91,23 +158,16 @@ bool writeSettingsFile(const QString &path, const SettingsSnapshot &snapshot, bo
 QString readSettingValue(const QString &queueName, const QString &key)
 {
     Q_UNUSED(queueName)
-    QString found;
-    forEachValueOf(key, [&found](const QString &value) {
-        found = value;
-        return false;
-    });
-    return found.isEmpty() ? QString() : found;
+    const SettingValues *values = activeSettings();
+    const QStringList found = values ? values->value(key) : QStringList();
+    return found.isEmpty() || found.first().isEmpty() ? QString() : found.first();
 }
 
 QStringList readSettingValues(const QString &queueName, const QString &key)
 {
     Q_UNUSED(queueName)
-    QStringList values;
-    forEachValueOf(key, [&values](const QString &value) {
-        values.append(value.isNull() ? QString(QLatin1String("")) : value);
-        return true;
-    });
-    return values;
+    const SettingValues *values = activeSettings();
+    return values ? values->value(key) : QStringList();
 }
 
 bool writeProfileFile(const QString &path, const SettingsSnapshot &snapshot, bool withoutHeader)

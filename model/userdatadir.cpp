@@ -68,10 +68,24 @@ bool isInUserDataDir(const QString &path)
     return cleaned == dir || cleaned.startsWith(dir + QLatin1Char('/'));
 }
 
+namespace {
+
+bool mayReadAt(const QString &path)
+{
+    return !path.isEmpty() && !holdsNul(path) && !(isInUserDataDir(path) && !userDataDirUsable());
+}
+
+} // namespace
+
+bool lstatUserFile(const QString &path, struct stat *info)
+{
+    return mayReadAt(path) && ::lstat(QFile::encodeName(path).constData(), info) == 0 && S_ISREG(info->st_mode);
+}
+
 bool openUserFileForReading(QFile &file, const QString &path)
 {
     file.close();
-    if (path.isEmpty() || holdsNul(path) || (isInUserDataDir(path) && !userDataDirUsable()))
+    if (!mayReadAt(path))
         return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)

@@ -2,7 +2,8 @@
 // of the main dialog bound to a store imported from the large synthetic PPD,
 // and beside it libcups's ppdConflicts on the same PPD with the same marks;
 // then a printer switch to a queue with that PPD, from selecting its row to
-// the end of the constraint pass, and the same steps one by one.
+// the end of the constraint pass, and the same steps one by one; then the
+// same switch again once an Apply has filled the queue's settings file.
 // Run by hand as an ordinary user (the panel refuses root), against a
 // private CUPS (the switch adds a queue there and removes it again):
 //   build/tests/bench/bench_pass [rounds]
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextStream>
 
@@ -97,6 +99,33 @@ QString milliseconds(qint64 totalNs, int rounds)
     return QString::number(totalNs / 1e6 / rounds, 'f', 2) + QStringLiteral(" ms");
 }
 
+int settingsLines(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
+}
+
+// Apply on the selected queue fills its settings file with every key. The
+// Apply also runs lpoptions and rewrites other programs' print settings
+// under HOME: a throw-away HOME keeps the user's own untouched.
+bool applyWithoutHome(ZelDialog &dialog, QTableWidget *table, int row)
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return false;
+    const QByteArray savedHome = qgetenv("HOME");
+    const bool hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    table->setCurrentCell(row, 0);
+    const bool applied = dialog.writeTolpoptions();
+    qputenv("HOME", savedHome);
+    if (hadXdg)
+        qputenv("XDG_CONFIG_HOME", savedXdg);
+    return applied;
+}
+
 // A queue with the synthetic PPD, selected in the printer table as a user
 // does, after another queue; then the switch's steps replayed one by one on
 // the same dialog: fetching the PPD from CUPS, the import, the pages'
@@ -136,59 +165,63 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
             out << "the printer table lists no " << (benchRow < 0 ? queue : QStringLiteral("second queue")) << "\n";
             status = 1;
         }
-        qint64 switchNs = 0, worstNs = 0, fetchNs = 0, importNs = 0, reloadNs = 0, retranslateNs = 0, passNs = 0;
-        for (int round = 0; status == 0 && round < rounds; ++round) {
-            table->setCurrentCell(otherRow, 0);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The switch, timed rounds times: first with an empty settings file,
+        // then after an Apply has written every key into it.
+        auto timeSwitches = [&](const QString &what) {
+            qint64 switchNs = 0, worstNs = 0, fetchNs = 0, importNs = 0, reloadNs = 0, retranslateNs = 0, passNs = 0;
+            for (int round = 0; status == 0 && round < rounds; ++round) {
+                table->setCurrentCell(otherRow, 0);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-            QElapsedTimer timer;
-            timer.start();
-            table->setCurrentCell(benchRow, 0);
-            const qint64 whole = timer.nsecsElapsed();
-            switchNs += whole;
-            worstNs = qMax(worstNs, whole);
-
-            timer.restart();
-            cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
-            const QByteArray copy = cupsGetPPD(queue.toUtf8().constData());
-            ppd_file_t *ppd = copy.isEmpty() ? nullptr : ppdOpenFile(copy.constData());
-            fetchNs += timer.nsecsElapsed();
-            if (!ppd) {
-                out << "cannot fetch the PPD of " << queue << "\n";
-                status = 1;
-            } else {
-                timer.restart();
-                auto *store = new OptionStore;
-                importPpd(ppd, store);
-                store->setPrinterName(queue);
-                importNs += timer.nsecsElapsed();
-                ppdClose(ppd);
-                RetiredStore::release(currentOptionStore);
-                currentOptionStore = store;
+                QElapsedTimer timer;
+                timer.start();
+                table->setCurrentCell(benchRow, 0);
+                const qint64 whole = timer.nsecsElapsed();
+                switchNs += whole;
+                worstNs = qMax(worstNs, whole);
 
                 timer.restart();
-                for (Tab *page : qAsConst(dialog.tabs))
-                    page->retranslateUi();
-                retranslateNs += timer.nsecsElapsed();
-                for (Tab *page : qAsConst(dialog.tabs))
-                    dialog.updateTabEnabled(page);
-                dialog.changingPrinter = true;
-                dialog.profileChanged();
-                dialog.changingPrinter = false;
-                reloadNs += timer.nsecsElapsed();
+                cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+                const QByteArray copy = cupsGetPPD(queue.toUtf8().constData());
+                ppd_file_t *ppd = copy.isEmpty() ? nullptr : ppdOpenFile(copy.constData());
+                fetchNs += timer.nsecsElapsed();
+                if (!ppd) {
+                    out << "cannot fetch the PPD of " << queue << "\n";
+                    status = 1;
+                } else {
+                    timer.restart();
+                    auto *store = new OptionStore;
+                    importPpd(ppd, store);
+                    store->setPrinterName(queue);
+                    importNs += timer.nsecsElapsed();
+                    ppdClose(ppd);
+                    RetiredStore::release(currentOptionStore);
+                    currentOptionStore = store;
 
-                timer.restart();
-                dialog.setConstraints();
-                passNs += timer.nsecsElapsed();
+                    timer.restart();
+                    for (Tab *page : qAsConst(dialog.tabs))
+                        page->retranslateUi();
+                    retranslateNs += timer.nsecsElapsed();
+                    for (Tab *page : qAsConst(dialog.tabs))
+                        dialog.updateTabEnabled(page);
+                    dialog.changingPrinter = true;
+                    dialog.profileChanged();
+                    dialog.changingPrinter = false;
+                    reloadNs += timer.nsecsElapsed();
+
+                    timer.restart();
+                    dialog.setConstraints();
+                    passNs += timer.nsecsElapsed();
+                }
+                if (!copy.isEmpty())
+                    QFile::remove(QFile::decodeName(copy));
+                if (dest)
+                    cupsFreeDests(1, dest);
             }
-            if (!copy.isEmpty())
-                QFile::remove(QFile::decodeName(copy));
-            if (dest)
-                cupsFreeDests(1, dest);
-        }
-        if (status == 0) {
-            out << "printer switch to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of "
-                << rounds << ": " << milliseconds(switchNs, rounds) << " from selecting the row to the end of the "
+            if (status != 0)
+                return qint64(0);
+            out << what << " to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of " << rounds
+                << ": " << milliseconds(switchNs, rounds) << " from selecting the row to the end of the "
                 << "constraint pass (worst " << milliseconds(worstNs, 1) << ")\n";
             out << "  the same steps one by one: fetching the PPD " << milliseconds(fetchNs, rounds) << ", import "
                 << milliseconds(importNs, rounds) << ", pages' reload " << milliseconds(reloadNs, rounds)
@@ -197,6 +230,19 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
             // The printer page's retranslation refreshes its Status column.
             out << "  of the reload, the pages' retranslation (the Status column of the " << table->rowCount()
                 << " listed queues) " << milliseconds(retranslateNs, rounds) << "\n";
+            return switchNs;
+        };
+
+        const qint64 emptyNs = timeSwitches(QStringLiteral("printer switch"));
+        if (status == 0 && !applyWithoutHome(dialog, table, benchRow)) {
+            out << "the Apply on " << queue << " failed\n";
+            status = 1;
+        }
+        if (status == 0) {
+            const int lines = settingsLines(dir + queue + QStringLiteral(".cfg"));
+            const qint64 filledNs = timeSwitches(QStringLiteral("printer switch with a filled settings file (%1 lines)").arg(lines));
+            if (status == 0)
+                out << "  filled/empty: " << QString::number(double(filledNs) / double(emptyNs), 'f', 2) << "\n";
         }
         dialog.unselectPrinters();
     }

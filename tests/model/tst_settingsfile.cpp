@@ -12,6 +12,7 @@
 #include <cups/ppd.h>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -48,6 +49,92 @@ private:
         QStringList lines = QString::fromUtf8(data).split(QLatin1Char('\n'));
         std::sort(lines.begin(), lines.end());
         return lines;
+    }
+
+    // The times the file at path is opened while work runs, as the kernel
+    // reports them (the closes keep it from merging repeated opens).
+    template<typename Work>
+    static int opensOf(const QString &file, Work work)
+    {
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (watch < 0 || ::inotify_add_watch(watch, QFile::encodeName(file).constData(), IN_OPEN | IN_CLOSE_NOWRITE) < 0) {
+            if (watch >= 0)
+                ::close(watch);
+            return -1;
+        }
+        work();
+        int opens = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t got; (got = ::read(watch, buffer, sizeof buffer)) > 0;) {
+            for (char *at = buffer; at < buffer + got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                opens += (event->mask & IN_OPEN) ? 1 : 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        ::close(watch);
+        return opens;
+    }
+
+    // One way the active settings file changes between two reads, by the
+    // panel or by anyone else; sets what the readers must give after it
+    // (null: nothing). Every new content has the old one's size. False when
+    // the change could not be made.
+    static bool changeActiveFile(const QString &change, QString *expected)
+    {
+        const QString file = activeSettingsPath;
+        const QByteArray target = QFile::encodeName(file);
+        const QByteArray same = "Duplex=New\nMediaType=Plain\n";
+        *expected = QString();
+        if (change == "rewritten in place") {
+            *expected = "New";
+            return writeTo(file, same);
+        }
+        if (change == "rewritten in place by another process") {
+            *expected = "Ext";
+            return QProcess::execute("/bin/sh", {"-c", "printf 'Duplex=Ext\\nMediaType=Plain\\n' > \"$1\"", "sh", file}) == 0;
+        }
+        if (change == "replaced by a rename") {
+            *expected = "New";
+            return writeTo(file + ".new", same) && ::rename(QFile::encodeName(file + ".new").constData(), target.constData()) == 0;
+        }
+        if (change == "rewritten by the settings writer") {
+            SettingsSnapshot snapshot;
+            snapshot.insert("Duplex", "New");
+            snapshot.insert("MediaType", "Plain");
+            *expected = "New";
+            return writeProfileFile(file, snapshot, true);
+        }
+        if (change == "rewritten by the atomic writer") {
+            *expected = "New";
+            return writeFileAtomically(file, same);
+        }
+        if (change == "folder opened to all")
+            return ::chmod(QFile::encodeName(userDataDir).constData(), 0777) == 0;
+        if (change == "active path to another file") {
+            activeSettingsPath = userDataDir + "Other.cfg";
+            *expected = "Oth";
+            return true;
+        }
+        if (change == "active path to the folder") {
+            activeSettingsPath = userDataDir;
+            return true;
+        }
+        if (!QFile::remove(file))
+            return false;
+        if (change == "a FIFO in its place")
+            return ::mkfifo(target.constData(), 0644) == 0;
+        if (change == "a link in its place")
+            return writeTo(file + ".target", same) && QFile::link(file + ".target", file);
+        if (change == "a directory in its place")
+            return QDir().mkpath(file);
+        return change == "removed";
+    }
+
+    static bool writeTo(const QString &file, const QByteArray &data)
+    {
+        QFile f(file);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
     }
 
 private slots:
@@ -122,6 +209,12 @@ private slots:
         QTest::newRow("carriage return before a CRLF end") << QByteArray("K=ab\r\r\n") << "K" << "ab\r" << QStringList{"ab\r"};
         QTest::newRow("carriage return at the very end") << QByteArray("K=ab\r") << "K" << "ab\r" << QStringList{"ab\r"};
         QTest::newRow("carriage return in a key") << QByteArray("K\r=a\n") << "K" << null << QStringList{};
+
+        // A byte-order mark at the start of a line is no part of its key.
+        QTest::newRow("byte-order marks before keys")
+            << QByteArray("\xef\xbb\xbfK=1\n\xef\xbb\xbfK=2\n") << "K" << "1" << QStringList{"1", "2"};
+        // A NUL ends the line's text, as it always has; the next line stays a line.
+        QTest::newRow("NUL inside a value") << QByteArray("K=a\0b\nK=c\n", 12) << "K" << "a" << QStringList{"a", "c"};
     }
 
     void reader()
@@ -147,9 +240,68 @@ private slots:
         activeSettingsPath = path("Other.cfg");
         // The queue name argument is not what picks the file.
         QCOMPARE(readSettingValue("Office", "Duplex"), QString("Other"));
-        // Nothing is cached.
+        // A later write is seen at once.
         put(path("Other.cfg"), "Duplex=Changed\n");
         QCOMPARE(readSettingValue("Office", "Duplex"), QString("Changed"));
+    }
+
+    // Whatever happens to the active file between two reads, the readers
+    // answer from what stands there now: right after the file was written,
+    // and long after, when what was read is reused while the file looks the
+    // same. A file read long after its last write is opened once for any
+    // number of reads.
+    void readersSeeEveryChange()
+    {
+        const QStringList changes = {"rewritten in place", "rewritten in place by another process",
+                                     "replaced by a rename", "rewritten by the settings writer",
+                                     "rewritten by the atomic writer", "removed", "a FIFO in its place",
+                                     "a link in its place", "a directory in its place", "folder opened to all",
+                                     "active path to another file", "active path to the folder"};
+        const QString base = userDataDir;
+        auto folderOf = [&](bool settled, int i) { return base + QString("%1-%2/").arg(settled ? "old" : "new").arg(i); };
+        auto prepare = [&](const QString &folder) {
+            return QDir().mkpath(folder) && writeTo(folder + "Office.cfg", "Duplex=Old\nMediaType=Plain\n")
+                && writeTo(folder + "Other.cfg", "Duplex=Oth\nMediaType=Plain\n");
+        };
+        for (int i = 0; i < changes.size(); ++i)
+            QVERIFY(prepare(folderOf(true, i)));
+        // Longer than the slack the readers allow for coarse file times.
+        QTest::qSleep(2500);
+
+        for (const bool settled : {true, false}) {
+            for (int i = 0; i < changes.size(); ++i) {
+                const QString change = changes.at(i) + (settled ? " long after the write" : " right after the write");
+                userDataDir = folderOf(settled, i);
+                if (!settled)
+                    QVERIFY(prepare(userDataDir));
+                activeSettingsPath = userDataDir + "Office.cfg";
+
+                QString before;
+                const int firstOpens = opensOf(activeSettingsPath, [&] { before = readSettingValue("Office", "Duplex"); });
+                QCOMPARE(before, QString("Old"));
+                if (settled) {
+                    QVERIFY2(firstOpens == 1, qPrintable(change + ": " + QString::number(firstOpens)));
+                    const int laterOpens = opensOf(activeSettingsPath, [] {
+                        for (int n = 0; n < 20; ++n) {
+                            readSettingValue("Office", "Duplex");
+                            readSettingValues("Office", "MediaType");
+                        }
+                    });
+                    QVERIFY2(laterOpens == 0, qPrintable(change + ": " + QString::number(laterOpens)));
+                }
+
+                QString expected;
+                QVERIFY2(changeActiveFile(changes.at(i), &expected), qPrintable(change));
+                ::alarm(20);
+                const QString value = readSettingValue("Office", "Duplex");
+                const QStringList values = readSettingValues("Office", "Duplex");
+                ::alarm(0);
+                QVERIFY2(value == expected && value.isNull() == expected.isNull(),
+                         qPrintable(change + ": " + (value.isNull() ? "null" : value)));
+                QVERIFY2(values == (expected.isNull() ? QStringList() : QStringList{expected}), qPrintable(change));
+                QCOMPARE(readSettingValue("Office", "MediaType").isNull(), expected.isNull());
+            }
+        }
     }
 
     void readerWithoutFile_data()
