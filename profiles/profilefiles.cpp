@@ -124,8 +124,11 @@ QStringList ProfileFiles::installedQueueNames()
         names << baseName;
         // A queue named "Office.2" has the settings file "Office.2.cfg": its
         // whole name is taken too, not only the part before the first ".".
-        if (entry.endsWith(ppdSuffix) && entry.chopped(ppdSuffix.size()) != baseName)
-            names << entry.chopped(ppdSuffix.size());
+        if (!entry.endsWith(ppdSuffix))
+            continue;
+        const QString wholeName = entry.chopped(ppdSuffix.size());
+        if (wholeName != baseName)
+            names << wholeName;
     }
     return names;
 }

@@ -2,6 +2,7 @@
 // after other queues were visited, typed into and applied in the same run,
 // the queue's settings file and a profile saved on it hold the lines a fresh
 // start that picks the queue first writes.
+#include "boxrecorder.h"
 #include "dialogsession.h"
 #include "imagingtab.h"
 #include "jobtab.h"
@@ -15,46 +16,24 @@
 #include "zeltabwidget.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QTableWidget>
-#include <QTextEdit>
-#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 namespace {
-
-// Closes every message box a change shows, as a user who reads it does.
-class BoxCloser
-{
-public:
-    BoxCloser()
-    {
-        QObject::connect(&probe, &QTimer::timeout, []() {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                box->close();
-        });
-        probe.start(10);
-    }
-
-private:
-    QTimer probe;
-};
 
 // The lines of a file, sorted: the writers follow a hash's order.
 QStringList sortedLines(const QString &path)
@@ -236,7 +215,7 @@ private:
         if (!freshStarts.contains(queue)) {
             [&]() { QVERIFY2(session.freshUser(), session.whyNot()); }();
             ZelDialog dialog;
-            BoxCloser closer;
+            BoxRecorder boxes; // closes every message box a change shows
             [&]() { QVERIFY(paneldriver::choosePrinter(dialog, queue)); }();
             freshStarts.insert(queue, applyAndSave(dialog, queue));
         }
@@ -313,7 +292,7 @@ private slots:
         const Written fresh = freshStart(second);
         QVERIFY2(session.freshUser(), session.whyNot());
         ZelDialog dialog;
-        BoxCloser closer;
+        BoxRecorder boxes; // closes every message box a change shows
         QVERIFY(paneldriver::choosePrinter(dialog, first));
         changeEveryPage(dialog, order);
         dialog.writeTolpoptions();
