@@ -36,6 +36,13 @@ const QString accountingName = QStringLiteral("Ondrix");
 const int minimumLabelColumnWidth = 190;
 // The program's own on/off settings of the Publishing and Job pages.
 const char *const switchKeys[] = {"ZqCoverModeEnabled", "ZqPageInsertEnabled", "ZqIntLvEnabled", "UserLogin"};
+// The Imaging page's adjustment switches with their off values: stored for
+// every queue of the maker's filter, also where the model has no such option.
+const QHash<QString, QString> adjustmentOffValues = {
+    {QStringLiteral("Cadj"), QStringLiteral("False")},
+    {QStringLiteral("CaColorSpace"), QStringLiteral("-1")},
+    {QStringLiteral("Madj"), QStringLiteral("False")},
+};
 }
 
 ProfileDialog::ProfileDialog(QWidget *dialog, OptionCollector *collector)
@@ -395,6 +402,10 @@ QString ProfileDialog::optionDisplayText(const QString &key, const QString &valu
         return value == QLatin1String("ON") ? tr("On") : tr("Off");
     if (key == QLatin1String("ColorModel"))
         return tr("Black & white");
+    // As the dialogs read them: an empty value is the off value too.
+    const auto adjustment = adjustmentOffValues.constFind(key);
+    if (adjustment != adjustmentOffValues.constEnd())
+        return value.isEmpty() || value == *adjustment ? tr("Off") : tr("On");
     return QStringLiteral("ERROR 2");
 }
 

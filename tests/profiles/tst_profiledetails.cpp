@@ -109,6 +109,22 @@ private slots:
         QTest::newRow("accounting on") << "ppd-minimal.ppd" << "TPX_enabled" << "on" << "Off";
         QTest::newRow("colour, model without it") << "ppd-minimal.ppd" << "ColorModel" << "CMYK" << "Black & white";
         QTest::newRow("colour, model with it") << "profile-model.ppd" << "ColorModel" << "CMYK" << "Full color";
+        // The adjustment switches read as the dialogs' switches where the model
+        // lacks them, and as the model's choices where it has them.
+        QTest::newRow("colour adjustment off, model without it") << "ppd-minimal.ppd" << "Cadj" << "False" << "Off";
+        QTest::newRow("colour adjustment on, model without it") << "ppd-minimal.ppd" << "Cadj" << "True" << "On";
+        QTest::newRow("colour adjustment empty, model without it") << "ppd-minimal.ppd" << "Cadj" << "" << "Off";
+        QTest::newRow("adjustment mode off, model without it") << "ppd-minimal.ppd" << "CaColorSpace" << "-1" << "Off";
+        QTest::newRow("adjustment mode HSL, model without it") << "ppd-minimal.ppd" << "CaColorSpace" << "0" << "On";
+        QTest::newRow("adjustment mode balance, model without it") << "ppd-minimal.ppd" << "CaColorSpace" << "1" << "On";
+        QTest::newRow("mono adjustment off, model without it") << "ppd-minimal.ppd" << "Madj" << "False" << "Off";
+        QTest::newRow("mono adjustment on, model without it") << "ppd-minimal.ppd" << "Madj" << "True" << "On";
+        QTest::newRow("colour adjustment, model with it") << "cups-office.ppd" << "Cadj" << "True" << "On";
+        QTest::newRow("adjustment mode off, model with it") << "cups-office.ppd" << "CaColorSpace" << "-1" << "None";
+        QTest::newRow("adjustment mode HSL, model with it")
+            << "cups-office.ppd" << "CaColorSpace" << "0" << "HSL(hue, saturation and lightness)";
+        QTest::newRow("adjustment mode unknown, model with it") << "cups-office.ppd" << "CaColorSpace" << "2" << "ERROR 1";
+        QTest::newRow("mono adjustment unknown, model with it") << "cups-office.ppd" << "Madj" << "" << "ERROR 1";
         QTest::newRow("description") << "ppd-minimal.ppd" << "ProfileDescription" << "a\\nb" << "a\\nb";
         QTest::newRow("no such key") << "ppd-minimal.ppd" << "Sep" << "Jog" << "ERROR 2";
         QTest::newRow("no model PPD") << "" << "Duplex" << "None" << "ERROR 3";

@@ -40,7 +40,8 @@ private slots:
         folders.addModelPpd(QStringLiteral("profile-model.ppd"), QStringLiteral("Quorvan_Studio_7000.ppd"));
         folders.writeProfile(QStringLiteral("Bericht"), QStringLiteral("zweiseitig"),
                              {"Duplex=DuplexNoTumble", "Coll=True", "Rotate=True", "ZqCoverModeEnabled=True",
-                              "EMailNotification=ann@example.com", "TPX_enabled=OFF"});
+                              "EMailNotification=ann@example.com", "TPX_enabled=OFF", "Cadj=True",
+                              "CaColorSpace=-1", "Madj=False"});
         Pages pages;
         ProfileDialog dialog(nullptr, &pages.collector);
         dialog.fillProfileTable();
@@ -51,6 +52,9 @@ private slots:
                  (QStringList{"Profile", "  Beschreibung: zweiseitig",
                               "Allgemein", "  Sortieren: Ein", "  Duplex: Lange Kante",
                               "Endverarbeitung", "  Rotiert 180°: Ein",
+                              // The model has no adjustment options: the switches as stored.
+                              "Bild", "  HSL/Farbbalance: Aus", "  Farbanpassung: Ein",
+                              "  Schwarzweiß-Anpassung: Aus",
                               "Publizieren", "  Deckblatt: Ein",
                               // The page breaks this caption in two; the tree keeps it on one line.
                               "Auftrag", "  Auftragsbenachrichtigung per E-Mail: ann@example.com",

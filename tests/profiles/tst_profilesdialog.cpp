@@ -1,12 +1,14 @@
 // Profiles through the main dialog on a sample queue of the private cupsd,
 // as a user works with them: saved with "Save As...", listed with their
 // details, loaded after other changes, applied and read back from lpoptions,
-// "Factory Default" loaded, and the loaded profile deleted. Runs as an
+// "Factory Default" loaded, and the loaded profile deleted; and a profile
+// saved on each sample queue read back without an error code. Runs as an
 // ordinary user: the panel refuses root, and lpoptions run by root would
 // write the system-wide file.
 #include "boxrecorder.h"
 #include "dialogsession.h"
 #include "generaltab.h"
+#include "localecatalogue.h"
 #include "paneldriver.h"
 #include "profiledialog.h"
 #include "profilefiles.h"
@@ -18,9 +20,11 @@
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QtTest>
 
 using paneldriver::queueDefaults;
@@ -55,21 +59,35 @@ class ProfilesDialogTest : public QObject
     QString userDir;
     QTemporaryDir models;
     QTemporaryDir queues;
+    QTranslator catalogue;
 
 private slots:
     void initTestCase()
     {
         QVERIFY2(session.start() && session.freshUser(), session.whyNot());
         userDir = session.userDir();
+        // The catalogue the panel picks for the locale it runs in.
+        QVERIFY(catalogue.load(catalogueForLocaleName(QLocale::system().name())));
+        QCoreApplication::installTranslator(&catalogue);
         QVERIFY(models.isValid() && queues.isValid());
-        // The sample queue's model PPD where the details look for it.
+        // The sample queues' model PPDs where the details look for them.
         ProfileFiles::modelPpdFolder = models.path() + QLatin1Char('/');
         ProfileFiles::queuePpdFolder = queues.path();
-        QVERIFY(QFile::copy(profilefixture::fixturePath(QStringLiteral("cups-color.ppd")),
-                            models.filePath(QStringLiteral("Quorvan_Color_5530.ppd"))));
+        const QList<QPair<QString, QString>> modelPpds = {
+            {"cups-office.ppd", "Quorvan_Office_4020.ppd"},
+            {"cups-color.ppd", "Quorvan_Color_5530.ppd"},
+            {"printer-installable.ppd", "RB_Fleet_300.ppd"},
+            {"cups-finisher.ppd", "Quorvan_Office_4020_Finisher.ppd"},
+            {"cups-watermark.ppd", "Quorvan_Office_4030_Color.ppd"},
+            {"cups-accounting.ppd", "Quorvan_Color_6040_Accounting.ppd"},
+            {"cups-job.ppd", "Quorvan_Office_5030_Job.ppd"},
+        };
+        for (const auto &ppd : modelPpds)
+            QVERIFY(QFile::copy(profilefixture::fixturePath(ppd.first), models.filePath(ppd.second)));
     }
 
     void cleanup() { DialogSession::forgetState(); }
+    void cleanupTestCase() { QCoreApplication::removeTranslator(&catalogue); }
 
     void saveListLoadApplyAndDelete()
     {
@@ -141,6 +159,56 @@ private slots:
         QCOMPARE(list->profileTable->rowCount(), 1);
         list->close();
         QCOMPARE(boxes.boxes.size(), 1);
+    }
+
+    // What Apply and "Save As..." write on a queue with a PPD of its own is
+    // shown without an error code: the adjustment switches the Imaging page
+    // stores for every queue of the maker's filter included.
+    void savedOnEachQueueShowsNoErrorCode_data()
+    {
+        QTest::addColumn<QString>("queueName");
+        for (const char *name : {"Quorvan_Office", "Quorvan_Color", "RB_Fleet", "Quorvan_Finisher",
+                                 "Quorvan_Watermark", "Quorvan_Accounting", "Quorvan_Job"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void savedOnEachQueueShowsNoErrorCode()
+    {
+        QFETCH(QString, queueName);
+        QVERIFY2(session.freshUser(), session.whyNot());
+        BoxRecorder boxes;
+        ZelDialog dialog;
+        QVERIFY2(paneldriver::choosePrinter(dialog, queueName), qPrintable(queueName));
+        boxes.boxes.clear();
+        QVERIFY(dialog.buttonBox->button(QDialogButtonBox::Apply)->isEnabled());
+        dialog.buttonBox->button(QDialogButtonBox::Apply)->click();
+        QCOMPARE(boxes.boxes, QStringList{QCoreApplication::translate("ZelDialog", "Success") + QLatin1Char('|')
+                                          + QCoreApplication::translate("ZelDialog", "Settings applied.")});
+
+        dialog.saveAsButton->click();
+        ProfileSaveDialog *save = dialog.profileSaveDialog;
+        save->findChild<QLineEdit *>()->setText(QStringLiteral("Saved"));
+        save->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(QFileInfo::exists(session.userDir() + QStringLiteral("Saved.cfg")));
+
+        dialog.profilesButton->click();
+        ProfileDialog *list = dialog.profileDialog;
+        const int row = rowOf(list, QStringLiteral("Saved"));
+        QVERIFY(row > 0);
+        list->profileTable->setCurrentCell(row, 0);
+        list->close();
+        const QTreeWidget *tree = list->detailTree;
+        QVERIFY(tree->topLevelItemCount() > 1);
+        QStringList errors;
+        for (int group = 0; group < tree->topLevelItemCount(); ++group) {
+            const QTreeWidgetItem *item = tree->topLevelItem(group);
+            for (int i = 0; i < item->childCount(); ++i) {
+                if (item->child(i)->text(1).startsWith(QStringLiteral("ERROR")))
+                    errors << item->text(0) + QStringLiteral(" / ") + item->child(i)->text(0) + QStringLiteral(": ")
+                                  + item->child(i)->text(1);
+            }
+        }
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QStringLiteral("; "))));
     }
 };
 
