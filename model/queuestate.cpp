@@ -42,10 +42,13 @@ QString lpstatFailedText()
 }
 
 // Attached to its switch, a name that begins with "-" cannot be read as
-// options ("lpstat -p -Evil" lists every queue).
-QStringList lpstatArguments(const QString &queueName)
+// options ("lpstat -p -Evil" lists every queue). lpstat takes the list "all"
+// for every queue, and "all,all" for the queue of that name alone.
+QStringList lpstatArguments(const QString &queueList)
 {
-    return {QStringLiteral("-p") + queueName};
+    if (queueList == QLatin1String("all"))
+        return {QStringLiteral("-pall,all")};
+    return {QStringLiteral("-p") + queueList};
 }
 
 QString stateOf(const ProcessResult &result)

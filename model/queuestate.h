@@ -8,7 +8,8 @@
 // The state of one queue as "Idle", "Paused" or "Printing" (translated, in
 // the QObject context), from "lpstat -pNAME" in whatever language lpstat
 // speaks. The queue name goes to lpstat attached to its switch, never
-// through a shell. lpstat that cannot be run, or that fails (an unknown
+// through a shell; a queue named "all" as "-pall,all", since "-pall" lists
+// every queue. lpstat that cannot be run, or that fails (an unknown
 // queue), answers "Error: Printer does not exist or lpstat failed.".
 QString printerState(const QString &queueName);
 // printerState of every name, in the same order, at about the cost of one

@@ -281,6 +281,43 @@ private slots:
         QCOMPARE(printerState("-Dash"), QString("Idle"));
     }
 
+    // lpstat takes the list "all" for every queue, whose first state word
+    // then stood for the queue of that name: paused with a reason, it read
+    // as the idle queue listed first, alone and in a list that asks it on
+    // its own.
+    void queueNamedAll_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("expected");
+        const QString error = QStringLiteral("Error: Printer does not exist or lpstat failed.");
+        QTest::newRow("one name") << QStringList{"all"} << QStringList{"Paused"};
+        QTest::newRow("beside an idle queue") << QStringList{"-Dash", "all"} << QStringList{"Idle", "Paused"};
+        QTest::newRow("first, beside an idle queue") << QStringList{"all", "-Dash"} << QStringList{"Paused", "Idle"};
+        QTest::newRow("twice") << QStringList{"all", "all"} << QStringList{"Paused", "Paused"};
+        // The failed list leaves each name to a run of its own.
+        QTest::newRow("beside an unknown queue")
+            << QStringList{"all", "NoSuchQueue"} << QStringList{"Paused", error};
+    }
+
+    void queueNamedAll()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, expected);
+        QueueRestorer restorer;
+        restorer.added << "all";
+        QVERIFY(runTool("lpadmin", {"-pall", "-E", "-v", "file:/dev/null", "-P",
+                                    QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}));
+        QString error;
+        QVERIFY2(queuepause::setPaused("all", true, &error, "Out of paper"), qPrintable(error));
+        // "-Dash" is listed before "all", and is idle.
+        QCOMPARE(printerState("-Dash"), QString("Idle"));
+        QCOMPARE(printerStates(names), expected);
+        QStringList oneByOne;
+        for (const QString &name : names)
+            oneByOne << printerState(name);
+        QCOMPARE(oneByOne, expected);
+    }
+
     // A list's states, with the runs together, are the states of the names
     // one by one, row by row; also past the runs that go at once.
     void statesOfAListAreThoseOneByOne_data()
