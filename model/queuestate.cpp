@@ -3,11 +3,17 @@
 #include "processrunner.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QLocale>
 #include <QSet>
 #include <QStringList>
 #include <QVector>
+
+#include <climits>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -42,10 +48,13 @@ QString lpstatFailedText()
 }
 
 // Attached to its switch, a name that begins with "-" cannot be read as
-// options ("lpstat -p -Evil" lists every queue).
-QStringList lpstatArguments(const QString &queueName)
+// options ("lpstat -p -Evil" lists every queue). lpstat takes the list "all"
+// for every queue, and "all,all" for the queue of that name alone.
+QStringList lpstatArguments(const QString &queueList)
 {
-    return {QStringLiteral("-p") + queueName};
+    if (queueList == QLatin1String("all"))
+        return {QStringLiteral("-pall,all")};
+    return {QStringLiteral("-p") + queueList};
 }
 
 QString stateOf(const ProcessResult &result)
@@ -247,6 +256,30 @@ QString printerStateText(const QString &output)
     return output;
 }
 
+int lpstatListRoom()
+{
+    // Linux's MAX_ARG_STRLEN at its least (4 KiB pages): one argument, its
+    // NUL included.
+    constexpr qint64 oneArgument = 131072;
+    // Linux takes at most three quarters of 8 MiB for the strings of exec,
+    // whatever the stack limit that sysconf follows.
+    constexpr qint64 execCap = 6 * 1024 * 1024;
+    constexpr qint64 margin = 4096;
+    qint64 argMax = sysconf(_SC_ARG_MAX);
+    if (argMax <= 0)
+        argMax = _POSIX_ARG_MAX;
+    argMax = qMin(argMax, execCap);
+    // lpstat gets this process's environment: its strings and pointers.
+    qint64 taken = 0;
+    for (char **variable = environ; variable && *variable; ++variable)
+        taken += qint64(std::strlen(*variable)) + 1 + qint64(sizeof(char *));
+    // The program's path twice (file name and argv[0]), the switch, the
+    // pointers of both arguments and the ends of the lists.
+    taken += 2 * PATH_MAX + 2 + 1 + 4 * qint64(sizeof(char *));
+    const qint64 room = qMin(oneArgument - 1 - 2, argMax - taken) - margin;
+    return int(qMax<qint64>(0, room));
+}
+
 QString printerState(const QString &queueName)
 {
     // "-p" alone would ask for every queue.
@@ -255,7 +288,7 @@ QString printerState(const QString &queueName)
     return stateOf(ProcessRunner::run(QStringLiteral("lpstat"), lpstatArguments(queueName), lpstatTimeoutMs));
 }
 
-QStringList printerStates(const QStringList &queueNames, int queuesPerQuery)
+QStringList printerStates(const QStringList &queueNames, int listRoom)
 {
     QStringList states;
     QList<int> listed; // rows that go into a query of several queues
@@ -269,21 +302,28 @@ QStringList printerStates(const QStringList &queueNames, int queuesPerQuery)
             listed.append(row);
     }
 
-    // One lpstat for a batch of queues, so its command line stays short;
-    // the batches run together.
-    queuesPerQuery = qMax(1, queuesPerQuery);
+    // Each lpstat asks cupsd for every queue: one run for all the names, as
+    // long as the command line takes them; the runs of a longer list go
+    // together.
     QList<QList<int>> batches;
     QList<QStringList> batchNames;
     QList<QStringList> batchArguments;
-    for (int first = 0; first < listed.size(); first += queuesPerQuery) {
-        const QList<int> batch = listed.mid(first, queuesPerQuery);
-        QStringList names;
-        for (int row : batch)
-            names.append(queueNames.at(row));
-        batches.append(batch);
-        batchNames.append(names);
-        batchArguments.append(lpstatArguments(names.join(QLatin1Char(','))));
+    qint64 batchBytes = 0;
+    for (int row : qAsConst(listed)) {
+        const QString &name = queueNames.at(row);
+        const qint64 nameBytes = QFile::encodeName(name).size();
+        if (batches.isEmpty() || batchBytes + 1 + nameBytes > listRoom) {
+            batches.append(QList<int>());
+            batchNames.append(QStringList());
+            batchBytes = nameBytes;
+        } else {
+            batchBytes += 1 + nameBytes;
+        }
+        batches.last().append(row);
+        batchNames.last().append(name);
     }
+    for (const QStringList &names : qAsConst(batchNames))
+        batchArguments.append(lpstatArguments(names.join(QLatin1Char(','))));
     const QList<ProcessResult> batchResults =
         ProcessRunner::runAll(QStringLiteral("lpstat"), batchArguments, lpstatTimeoutMs);
     for (int i = 0; i < batches.size(); ++i) {

@@ -98,6 +98,24 @@ private:
         return {"LOCPATH=" + dir, "LANG=" + locale, "LC_ALL=" + locale, "LC_MESSAGES=" + locale, "LANGUAGE="};
     }
 
+    // A stand-in lpstat in binDir that writes a line to $HALVANE_LPSTAT_LOG
+    // for each run and then runs the real one.
+    static bool writeCountingLpstat(const QString &binDir)
+    {
+        const QString lpstat = tool("lpstat");
+        if (lpstat.isEmpty()) {
+            qWarning("lpstat is not installed");
+            return false;
+        }
+        QFile counting(binDir + "/lpstat");
+        if (!QDir().mkpath(binDir) || !counting.open(QIODevice::WriteOnly))
+            return false;
+        counting.write("#!/bin/sh\necho run >>\"$HALVANE_LPSTAT_LOG\"\n");
+        counting.write("exec '" + QFile::encodeName(lpstat) + "' \"$@\"\n");
+        counting.close();
+        return counting.setPermissions(counting.permissions() | QFileDevice::ExeOwner);
+    }
+
     // Polls printerState until it answers want, for at most timeoutMs.
     static QString waitForState(const QString &queue, const QString &want, int timeoutMs)
     {
@@ -281,23 +299,61 @@ private slots:
         QCOMPARE(printerState("-Dash"), QString("Idle"));
     }
 
+    // lpstat takes the list "all" for every queue, whose first state word
+    // then stood for the queue of that name: paused with a reason, it read
+    // as the idle queue listed first, alone and in a list that asks it on
+    // its own.
+    void queueNamedAll_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("expected");
+        const QString error = QStringLiteral("Error: Printer does not exist or lpstat failed.");
+        QTest::newRow("one name") << QStringList{"all"} << QStringList{"Paused"};
+        QTest::newRow("beside an idle queue") << QStringList{"-Dash", "all"} << QStringList{"Idle", "Paused"};
+        QTest::newRow("first, beside an idle queue") << QStringList{"all", "-Dash"} << QStringList{"Paused", "Idle"};
+        QTest::newRow("twice") << QStringList{"all", "all"} << QStringList{"Paused", "Paused"};
+        // The failed list leaves each name to a run of its own.
+        QTest::newRow("beside an unknown queue")
+            << QStringList{"all", "NoSuchQueue"} << QStringList{"Paused", error};
+    }
+
+    void queueNamedAll()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, expected);
+        QueueRestorer restorer;
+        restorer.added << "all";
+        QVERIFY(runTool("lpadmin", {"-pall", "-E", "-v", "file:/dev/null", "-P",
+                                    QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}));
+        QString error;
+        QVERIFY2(queuepause::setPaused("all", true, &error, "Out of paper"), qPrintable(error));
+        // "-Dash" is listed before "all", and is idle.
+        QCOMPARE(printerState("-Dash"), QString("Idle"));
+        QCOMPARE(printerStates(names), expected);
+        QStringList oneByOne;
+        for (const QString &name : names)
+            oneByOne << printerState(name);
+        QCOMPARE(oneByOne, expected);
+    }
+
     // A list's states, with the runs together, are the states of the names
     // one by one, row by row; also past the runs that go at once.
     void statesOfAListAreThoseOneByOne_data()
     {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("queuesPerQuery");
+        QTest::addColumn<int>("listRoom");
         QStringList names, expected;
         for (const auto &sample : sampleStates()) {
             names << sample.first;
             expected << sample.second;
         }
-        QTest::newRow("sample names") << names << expected << 50;
-        // A batch with a queue that is gone falls back to runs of its own;
-        // the others keep their one query.
-        QTest::newRow("batches of 2") << names << expected << 2;
-        QTest::newRow("batches of 3") << names << expected << 3;
+        QTest::newRow("sample names") << names << expected << lpstatListRoom();
+        // A run with a queue that is gone falls back to runs of its own;
+        // the others keep their one query. 30 bytes take two of the sample
+        // names at a time, 40 three.
+        QTest::newRow("lists of 30 bytes") << names << expected << 30;
+        QTest::newRow("lists of 40 bytes") << names << expected << 40;
         // Rotated each time, so every kind stands at many places.
         QStringList manyNames, manyExpected;
         for (int round = 0; round < 6; ++round) {
@@ -306,18 +362,18 @@ private slots:
                 manyExpected << expected.at((i + round) % names.size());
             }
         }
-        QTest::newRow("42 names") << manyNames << manyExpected << 50;
-        QTest::newRow("no names") << QStringList() << QStringList() << 50;
+        QTest::newRow("42 names") << manyNames << manyExpected << lpstatListRoom();
+        QTest::newRow("no names") << QStringList() << QStringList() << lpstatListRoom();
     }
 
     void statesOfAListAreThoseOneByOne()
     {
         QFETCH(QStringList, names);
         QFETCH(QStringList, expected);
-        QFETCH(int, queuesPerQuery);
+        QFETCH(int, listRoom);
         QString error;
         QVERIFY2(queuepause::setPaused("-Dash", true, &error), qPrintable(error));
-        const QStringList together = printerStates(names, queuesPerQuery);
+        const QStringList together = printerStates(names, listRoom);
         QStringList oneByOne;
         for (const QString &name : names)
             oneByOne << printerState(name);
@@ -475,15 +531,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         QVERIFY(makeLocale(dir.path(), locale));
-        const QString lpstat = tool("lpstat");
-        QVERIFY2(!lpstat.isEmpty(), "lpstat is not installed");
-        QVERIFY(QDir(dir.path()).mkdir("bin"));
-        QFile counting(dir.path() + "/bin/lpstat");
-        QVERIFY(counting.open(QIODevice::WriteOnly));
-        counting.write("#!/bin/sh\necho run >>\"$HALVANE_LPSTAT_LOG\"\n");
-        counting.write("exec '" + QFile::encodeName(lpstat) + "' \"$@\"\n");
-        counting.close();
-        QVERIFY(counting.setPermissions(counting.permissions() | QFileDevice::ExeOwner));
+        QVERIFY(writeCountingLpstat(dir.path() + "/bin"));
 
         const QStringList wordNames{"printer", "Drucker", "Fri", "la"};
         QueueRestorer restorer;
@@ -518,6 +566,64 @@ private slots:
         QCOMPARE(report.value("runs"), QStringList{QString::number(1 + unresolved.size())});
         for (int i = 0; i < names.size(); ++i)
             QCOMPARE(report.value("state " + names.at(i)), QStringList{names.at(i) == "la" ? "Paused" : "Idle"});
+    }
+
+    // Each lpstat asks cupsd for every queue, so the whole list goes to one
+    // run as long as the command line takes it (211 names gave two runs), and
+    // a longer list to as few runs as the room for one allows, each of which
+    // starts; a list 16 KiB past that room is too long to start, so the room
+    // is near the limit. With the system's limits, and with a 512 KiB stack
+    // and a 100 kB environment, which leave room for a few kilobytes. A
+    // stand-in first on the child's PATH counts the runs.
+    void longListsKeepOneRun_data()
+    {
+        QTest::addColumn<QString>("names"); // cycled
+        QTest::addColumn<QString>("count"); // names, or rooms' worth with "r"
+        QTest::addColumn<int>("stackKiB");  // 0: as it is
+        QTest::addColumn<int>("fillBytes"); // environment added
+        const QString samples = qEnvironmentVariable("HALVANE_CUPS_QUEUES");
+        QTest::newRow("211 names") << samples << "211" << 0 << 0;
+        // Names of one length, so the fewest runs are easy to count.
+        QTest::newRow("past one argument's limit") << "Quorvan_Office" << "2.5r" << 0 << 0;
+        QTest::newRow("small stack, large environment") << "Quorvan_Office" << "3.5r" << 512 << 100000;
+    }
+
+    void longListsKeepOneRun()
+    {
+        QFETCH(QString, names);
+        QFETCH(QString, count);
+        QFETCH(int, stackKiB);
+        QFETCH(int, fillBytes);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(writeCountingLpstat(dir.path() + "/bin"));
+        QStringList command{"env",
+                            "PATH=" + dir.path() + "/bin:" + qEnvironmentVariable("PATH"),
+                            "HALVANE_LPSTAT_LOG=" + dir.path() + "/runs",
+                            "HALVANE_ROOM_PROBE=" + count,
+                            "HALVANE_ROOM_NAMES=" + names,
+                            "HALVANE_FILL=" + QString(fillBytes, 'x'),
+                            QCoreApplication::applicationFilePath()};
+        // No name goes through the shell: it only lowers the stack limit.
+        if (stackKiB > 0)
+            command = QStringList{"-c", "ulimit -s " + QString::number(stackKiB) + " && exec \"$@\"", "sh"} + command;
+        const ProcessResult child = ProcessRunner::run(stackKiB > 0 ? "sh" : "env",
+                                                       stackKiB > 0 ? command : command.mid(1), 120000);
+        QVERIFY2(child.succeeded(), child.standardError.constData());
+        QHash<QString, qint64> report;
+        for (const QString &line : QString::fromUtf8(child.standardOutput).split('\n', Qt::SkipEmptyParts))
+            report.insert(line.section(' ', 0, 0), line.section(' ', 1).toLongLong());
+        const qint64 room = report.value("room");
+        const qint64 listed = report.value("names");
+        qInfo("room %lld bytes, %lld names, %lld runs", room, listed, report.value("runs"));
+        QVERIFY(room > 1000);
+        if (stackKiB > 0)
+            QVERIFY2(room < 30000, "the stack limit made no difference");
+        // Names of one length: each run takes as many as fit.
+        const qint64 perRun = names.contains(' ') ? listed : (room + 1) / (names.toUtf8().size() + 1);
+        QCOMPARE(report.value("runs"), (listed + perRun - 1) / perRun);
+        QCOMPARE(report.value("wrong"), 0);
+        QCOMPARE(report.value("over"), 0);
     }
 
     // lpstat in German: the list's states are still the names' own, word
@@ -766,8 +872,36 @@ static int queryProbe()
     return 0;
 }
 
+// The states of HALVANE_ROOM_NAMES cycled to HALVANE_ROOM_PROBE names (or to
+// that many times the room of one run, with "r"), as the Status column asks
+// them; reports the room, the names, the lpstat runs, the states that are not
+// "Idle", and whether a list 16 KiB longer than the room starts at all.
+static int roomProbe()
+{
+    const int room = lpstatListRoom();
+    const QStringList cycle = qEnvironmentVariable("HALVANE_ROOM_NAMES").split(' ', Qt::SkipEmptyParts);
+    const QString count = qEnvironmentVariable("HALVANE_ROOM_PROBE");
+    qint64 wanted = count.toLongLong();
+    if (count.endsWith('r'))
+        wanted = qint64(count.chopped(1).toDouble() * room / (cycle.first().toUtf8().size() + 1));
+    QStringList names;
+    for (qint64 i = 0; i < wanted; ++i)
+        names << cycle.at(i % cycle.size());
+    const QStringList states = printerStates(names);
+    QFile log(qEnvironmentVariable("HALVANE_LPSTAT_LOG"));
+    const int runs = log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
+    const int wrong = names.size() - states.count("Idle");
+    const bool over = ProcessRunner::run("lpstat", {"-p" + QString(room + 16384, 'x')}).started;
+    std::printf("room %d\nnames %d\nruns %d\nwrong %d\nover %d\n", room, int(names.size()), runs, wrong, int(over));
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsSet("HALVANE_ROOM_PROBE")) {
+        QCoreApplication app(argc, argv);
+        return roomProbe();
+    }
     if (qEnvironmentVariableIsSet("HALVANE_SPLIT_PROBE")) {
         QCoreApplication app(argc, argv);
         return splitProbe();
