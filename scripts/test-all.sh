@@ -1,7 +1,10 @@
 #!/bin/bash
 # Installs what the build and the tests need, builds in build/ and runs every test.
 # Run as root on a fresh machine: it creates the unprivileged test user that
-# the panel's tests run as (the panel refuses root).
+# the panel's tests run as (the panel refuses root). When that user cannot
+# reach this tree (a clone under /root), everything is built and run in a
+# copy of it, /var/tmp/halvane-test-tree-<hash of the tree's path>, made
+# afresh each time; the script says so at the start.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
