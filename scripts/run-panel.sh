@@ -83,11 +83,20 @@ sys.exit(1)'
 
 # The profile details read a profile's model PPD from the maker's folder,
 # named after the PPD's model name as the panel derives it. The sample
-# queues' PPDs go there for the run; the ones put there are removed after.
+# queues' PPDs go there for the run; the ones put there are removed after,
+# and so is the folder when this run made it and nothing else is left in it.
 model_ppd_dir=/usr/share/quorvan/ppd5
 install_model_ppds() {
   local ppd model name
-  mkdir -p "$model_ppd_dir" 2>/dev/null || { echo "Cannot create $model_ppd_dir; profile details show no values." >&2; return 0; }
+  mkdir -p "${model_ppd_dir%/*}" 2>/dev/null || true
+  # mkdir without -p succeeds only for the one who makes the folder. Its
+  # step comes first, so it runs after the files' steps on the way out.
+  if mkdir "$model_ppd_dir" 2>/dev/null; then
+    cleanup_steps+=("rmdir '$model_ppd_dir' 2>/dev/null")
+  elif [ ! -d "$model_ppd_dir" ]; then
+    echo "Cannot create $model_ppd_dir; profile details show no values." >&2
+    return 0
+  fi
   for ppd in "$@"; do
     model=$(sed -n 's/^\*ModelName: *"\(.*\)".*/\1/p' "$ppd" | head -n 1)
     case "$model" in Quorvan*|RB*) ;; *) continue ;; esac

@@ -14,26 +14,46 @@ if [ -z "$lupdate" ]; then
 fi
 
 languages="en fr de it pt es"
-sources_halvane="model panel pages profiles"
-sources_tpxui="notifier"
+sources_of() {
+  case "$1" in
+    halvane) echo "model panel pages profiles" ;;
+    tpxui) echo "notifier" ;;
+  esac
+}
+logs=$(mktemp -d)
+work=$(mktemp -d)
+trap 'rm -rf "$logs" "$work"' EXIT
 
-if [ "${1:-}" = --update ]; then
+# lupdate runs over the sources into each of the twelve catalogues; the runs
+# are independent, so they run at once.
+#   run_lupdate CATALOGUE-COPY-DIR  (empty: the catalogues in place)
+run_lupdate() {
+  local into=$1 program lang ts pids=() i status=0
   for program in halvane tpxui; do
-    eval "dirs=\$sources_$program"
     for lang in $languages; do
-      # shellcheck disable=SC2086
-      "$lupdate" -silent -locations none -no-obsolete $dirs \
-        -ts "resources/translations/${program}_$lang.ts"
+      ts="resources/translations/${program}_$lang.ts"
+      [ -n "$into" ] && ts="$into/${program}_$lang.ts"
+      [ -z "$into" ] || [ -f "$ts" ] || continue
+      # shellcheck disable=SC2046
+      "$lupdate" -silent -locations none -no-obsolete $(sources_of "$program") -ts "$ts" \
+        >"$logs/${#pids[@]}" 2>&1 &
+      pids+=($!)
     done
   done
-  exit 0
+  for i in "${!pids[@]}"; do
+    wait "${pids[$i]}" || { cat "$logs/$i" >&2; status=1; }
+  done
+  return $status
+}
+
+if [ "${1:-}" = --update ]; then
+  run_lupdate ""
+  exit
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 failed=0
+copies=()
 for program in halvane tpxui; do
-  eval "dirs=\$sources_$program"
   for lang in $languages; do
     catalogue="resources/translations/${program}_$lang.ts"
     if [ ! -f "$catalogue" ]; then
@@ -42,24 +62,25 @@ for program in halvane tpxui; do
       continue
     fi
     cp "$catalogue" "$work/${program}_$lang.ts"
-    # shellcheck disable=SC2086
-    "$lupdate" -silent -locations none -no-obsolete $dirs -ts "$work/${program}_$lang.ts"
-    if ! python3 - "$work/${program}_$lang.ts" "$catalogue" <<'PY'
+    copies+=("$work/${program}_$lang.ts" "$catalogue")
+  done
+done
+run_lupdate "$work" || failed=1
+if ! python3 - "${copies[@]}" <<'PY'
 import sys, xml.etree.ElementTree as ET
-path, shown = sys.argv[1], sys.argv[2]
+args = sys.argv[1:]
 bad = []
-for context in ET.parse(path).getroot().iter('context'):
-    name = context.findtext('name')
-    for message in context.iter('message'):
-        tr = message.find('translation')
-        kind = tr.get('type') if tr is not None else 'missing'
-        if tr is None or kind == 'unfinished' or not (tr.text or '').strip():
-            bad.append(f'{shown}: {name}: "{message.findtext("source")}" has no finished translation')
+for path, shown in zip(args[0::2], args[1::2]):
+    for context in ET.parse(path).getroot().iter('context'):
+        name = context.findtext('name')
+        for message in context.iter('message'):
+            tr = message.find('translation')
+            kind = tr.get('type') if tr is not None else 'missing'
+            if tr is None or kind == 'unfinished' or not (tr.text or '').strip():
+                bad.append(f'{shown}: {name}: "{message.findtext("source")}" has no finished translation')
 print('\n'.join(bad)) if bad else None
 sys.exit(1 if bad else 0)
 PY
-    then failed=1; fi
-  done
-done
+then failed=1; fi
 [ $failed = 0 ] && echo "every source text is translated in all six languages of both programs"
 exit $failed

@@ -214,7 +214,9 @@ private slots:
         QTest::newRow("byte-order marks before keys")
             << QByteArray("\xef\xbb\xbfK=1\n\xef\xbb\xbfK=2\n") << "K" << "1" << QStringList{"1", "2"};
         // A NUL ends the line's text, as it always has; the next line stays a line.
-        QTest::newRow("NUL inside a value") << QByteArray("K=a\0b\nK=c\n", 12) << "K" << "a" << QStringList{"a", "c"};
+        static const char nulInside[] = "K=a\0b\nK=c\n";
+        QTest::newRow("NUL inside a value") << QByteArray(nulInside, sizeof nulInside - 1) << "K" << "a"
+                                            << QStringList{"a", "c"};
     }
 
     void reader()
