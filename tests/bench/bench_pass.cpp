@@ -3,7 +3,8 @@
 // and beside it libcups's ppdConflicts on the same PPD with the same marks;
 // then a printer switch to a queue with that PPD, from selecting its row to
 // the end of the constraint pass, and the same steps one by one; then the
-// same switch again once an Apply has filled the queue's settings file.
+// same switch again once the queue's settings file holds every key the
+// pages write, with the values the switch loads from an empty one.
 // Run by hand as an ordinary user (the panel refuses root), against a
 // private CUPS (the switch adds a queue there and removes it again):
 //   build/tests/bench/bench_pass [rounds]
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextStream>
 
@@ -27,12 +27,14 @@
 
 #include "kchoice.h"
 #include "koption.h"
+#include "optioncollector.h"
 #include "optionstore.h"
 #include "ppdimport.h"
 #include "printertab.h"
 #include "processrunner.h"
 #include "retiredstore.h"
 #include "sessionstate.h"
+#include "settingsfile.h"
 #include "syntheticppd.h"
 #include "tab.h"
 #include "zeldialog.h"
@@ -105,26 +107,50 @@ int settingsLines(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
 }
 
-// Apply on the selected queue fills its settings file with every key. The
-// Apply also runs lpoptions and rewrites other programs' print settings
-// under HOME: a throw-away HOME keeps the user's own untouched.
-bool applyWithoutHome(ZelDialog &dialog, QTableWidget *table, int row)
+// A page of no option, last in the dialog's list: every constraint pass asks
+// each page once to grey its blocked choices, so it counts the passes.
+class PassCounter : public Tab
 {
-    QTemporaryDir home;
-    if (!home.isValid())
+public:
+    explicit PassCounter(QWidget *dialog) : Tab(dialog) { hide(); }
+    void setTabName() override {}
+    void buildUi() override {}
+    bool isSupported() override { return false; }
+    bool enableOptions() override
+    {
+        ++passes;
         return false;
-    const QByteArray savedHome = qgetenv("HOME");
-    const bool hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qunsetenv("XDG_CONFIG_HOME");
-    table->setCurrentCell(row, 0);
-    const bool applied = dialog.writeTolpoptions();
-    qputenv("HOME", savedHome);
-    if (hadXdg)
-        qputenv("XDG_CONFIG_HOME", savedXdg);
-    return applied;
+    }
+
+    int passes = 0;
+};
+
+// The settings file of the selected queue with every key the pages write
+// (what an Apply writes), holding what they show right after their reload
+// from the file as it is: loaded again, it gives the pages the same
+// selections, so the switch's pass has the same choices to move.
+bool fillSettingsFile(ZelDialog &dialog, const QString &path)
+{
+    dialog.profileChanged();
+    const bool written = writeProfileFile(path, *dialog.optionCollector->collect(), true);
+    dialog.setConstraints();
+    return written;
 }
+
+// "2 passes", or "1 to 2 passes" when the rounds differed.
+QString passesText(int fewest, int most)
+{
+    const QString count = fewest == most ? QString::number(most)
+                                         : QStringLiteral("%1 to %2").arg(fewest).arg(most);
+    return count + (most == 1 ? QStringLiteral(" constraint pass") : QStringLiteral(" constraint passes"));
+}
+
+struct SwitchTime
+{
+    qint64 ns = 0;
+    int fewestPasses = 0;
+    int mostPasses = 0;
+};
 
 // A queue with the synthetic PPD, selected in the printer table as a user
 // does, after another queue; then the switch's steps replayed one by one on
@@ -165,20 +191,28 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
             out << "the printer table lists no " << (benchRow < 0 ? queue : QStringLiteral("second queue")) << "\n";
             status = 1;
         }
+        auto *counter = new PassCounter(&dialog);
+        dialog.tabs << counter;
         // The switch, timed rounds times: first with an empty settings file,
-        // then after an Apply has written every key into it.
+        // then with every key in it. Each figure comes with the passes the
+        // switch ran: the ratio of the two compares like with like only when
+        // they ran as many.
         auto timeSwitches = [&](const QString &what) {
-            qint64 switchNs = 0, worstNs = 0, fetchNs = 0, importNs = 0, reloadNs = 0, retranslateNs = 0, passNs = 0;
+            SwitchTime result;
+            qint64 worstNs = 0, fetchNs = 0, importNs = 0, reloadNs = 0, retranslateNs = 0, passNs = 0;
             for (int round = 0; status == 0 && round < rounds; ++round) {
                 table->setCurrentCell(otherRow, 0);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
+                counter->passes = 0;
                 QElapsedTimer timer;
                 timer.start();
                 table->setCurrentCell(benchRow, 0);
                 const qint64 whole = timer.nsecsElapsed();
-                switchNs += whole;
+                result.ns += whole;
                 worstNs = qMax(worstNs, whole);
+                result.fewestPasses = round == 0 ? counter->passes : qMin(result.fewestPasses, counter->passes);
+                result.mostPasses = qMax(result.mostPasses, counter->passes);
 
                 timer.restart();
                 cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
@@ -219,10 +253,11 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
                     cupsFreeDests(1, dest);
             }
             if (status != 0)
-                return qint64(0);
+                return result;
             out << what << " to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of " << rounds
-                << ": " << milliseconds(switchNs, rounds) << " from selecting the row to the end of the "
-                << "constraint pass (worst " << milliseconds(worstNs, 1) << ")\n";
+                << ": " << milliseconds(result.ns, rounds) << " from selecting the row to the end of the "
+                << "constraint pass (worst " << milliseconds(worstNs, 1) << ", "
+                << passesText(result.fewestPasses, result.mostPasses) << ")\n";
             out << "  the same steps one by one: fetching the PPD " << milliseconds(fetchNs, rounds) << ", import "
                 << milliseconds(importNs, rounds) << ", pages' reload " << milliseconds(reloadNs, rounds)
                 << ", constraint pass " << milliseconds(passNs, rounds) << " (sum "
@@ -230,20 +265,26 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
             // The printer page's retranslation refreshes its Status column.
             out << "  of the reload, the pages' retranslation (the Status column of the " << table->rowCount()
                 << " listed queues) " << milliseconds(retranslateNs, rounds) << "\n";
-            return switchNs;
+            return result;
         };
 
-        const qint64 emptyNs = timeSwitches(QStringLiteral("printer switch"));
-        if (status == 0 && !applyWithoutHome(dialog, table, benchRow)) {
-            out << "the Apply on " << queue << " failed\n";
+        const QString settingsPath = dir + queue + QStringLiteral(".cfg");
+        const SwitchTime empty = timeSwitches(QStringLiteral("printer switch"));
+        if (status == 0 && !fillSettingsFile(dialog, settingsPath)) {
+            out << "cannot write the settings file of " << queue << "\n";
             status = 1;
         }
         if (status == 0) {
-            const int lines = settingsLines(dir + queue + QStringLiteral(".cfg"));
-            const qint64 filledNs = timeSwitches(QStringLiteral("printer switch with a filled settings file (%1 lines)").arg(lines));
-            if (status == 0)
-                out << "  filled/empty: " << QString::number(double(filledNs) / double(emptyNs), 'f', 2) << "\n";
+            const SwitchTime filled = timeSwitches(
+                QStringLiteral("printer switch with a filled settings file (%1 lines)").arg(settingsLines(settingsPath)));
+            if (status == 0) {
+                out << "  filled/empty: " << QString::number(double(filled.ns) / double(empty.ns), 'f', 2);
+                if (filled.fewestPasses != empty.fewestPasses || filled.mostPasses != empty.mostPasses)
+                    out << " (not comparable: the two switches ran different numbers of constraint passes)";
+                out << "\n";
+            }
         }
+        dialog.tabs.removeOne(counter);
         dialog.unselectPrinters();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
