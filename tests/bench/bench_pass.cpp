@@ -2,9 +2,9 @@
 // of the main dialog bound to a store imported from the large synthetic PPD,
 // and beside it libcups's ppdConflicts on the same PPD with the same marks;
 // then a printer switch to a queue with that PPD, from selecting its row to
-// the end of the constraint pass, and the same steps one by one; then the
-// same switch again once the queue's settings file holds every key the
-// pages write, with the values the switch loads from an empty one.
+// the end of the constraint pass, and the same steps one by one, with an
+// empty settings file and, taking turns with it, one that holds every key the
+// pages write (the values they load from the empty one).
 // Run by hand as an ordinary user (the panel refuses root), against a
 // private CUPS (the switch adds a queue there and removes it again):
 //   build/tests/bench/bench_pass [rounds]
@@ -101,10 +101,10 @@ QString milliseconds(qint64 totalNs, int rounds)
     return QString::number(totalNs / 1e6 / rounds, 'f', 2) + QStringLiteral(" ms");
 }
 
-int settingsLines(const QString &path)
+bool writeFile(const QString &path, const QByteArray &text)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
 }
 
 // A page of no option, last in the dialog's list: every constraint pass asks
@@ -145,11 +145,19 @@ QString passesText(int fewest, int most)
     return count + (most == 1 ? QStringLiteral(" constraint pass") : QStringLiteral(" constraint passes"));
 }
 
+// The timed switches of one kind, and the same steps one by one.
 struct SwitchTime
 {
+    int rounds = 0;
     qint64 ns = 0;
+    qint64 worstNs = 0;
     int fewestPasses = 0;
     int mostPasses = 0;
+    qint64 fetchNs = 0;
+    qint64 importNs = 0;
+    qint64 retranslateNs = 0;
+    qint64 reloadNs = 0;
+    qint64 passNs = 0;
 };
 
 // A queue with the synthetic PPD, selected in the printer table as a user
@@ -193,96 +201,110 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
         }
         auto *counter = new PassCounter(&dialog);
         dialog.tabs << counter;
-        // The switch, timed rounds times: first with an empty settings file,
-        // then with every key in it. Each figure comes with the passes the
-        // switch ran: the ratio of the two compares like with like only when
-        // they ran as many.
-        auto timeSwitches = [&](const QString &what) {
-            SwitchTime result;
-            qint64 worstNs = 0, fetchNs = 0, importNs = 0, reloadNs = 0, retranslateNs = 0, passNs = 0;
-            for (int round = 0; status == 0 && round < rounds; ++round) {
-                table->setCurrentCell(otherRow, 0);
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The switch with an empty settings file and with every key in it,
+        // taking turns round by round, so a change in the machine's load
+        // weighs on both alike. Each figure comes with the passes the switch
+        // ran: the ratio of the two compares like with like only when they
+        // ran as many.
+        auto timeSwitch = [&](SwitchTime &time) {
+            table->setCurrentCell(otherRow, 0);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-                counter->passes = 0;
-                QElapsedTimer timer;
-                timer.start();
-                table->setCurrentCell(benchRow, 0);
-                const qint64 whole = timer.nsecsElapsed();
-                result.ns += whole;
-                worstNs = qMax(worstNs, whole);
-                result.fewestPasses = round == 0 ? counter->passes : qMin(result.fewestPasses, counter->passes);
-                result.mostPasses = qMax(result.mostPasses, counter->passes);
+            counter->passes = 0;
+            QElapsedTimer timer;
+            timer.start();
+            table->setCurrentCell(benchRow, 0);
+            const qint64 whole = timer.nsecsElapsed();
+            time.ns += whole;
+            time.worstNs = qMax(time.worstNs, whole);
+            time.fewestPasses = time.rounds == 0 ? counter->passes : qMin(time.fewestPasses, counter->passes);
+            time.mostPasses = qMax(time.mostPasses, counter->passes);
+            ++time.rounds;
+
+            timer.restart();
+            cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+            const QByteArray copy = cupsGetPPD(queue.toUtf8().constData());
+            ppd_file_t *ppd = copy.isEmpty() ? nullptr : ppdOpenFile(copy.constData());
+            time.fetchNs += timer.nsecsElapsed();
+            if (!ppd) {
+                out << "cannot fetch the PPD of " << queue << "\n";
+                status = 1;
+            } else {
+                timer.restart();
+                auto *store = new OptionStore;
+                importPpd(ppd, store);
+                store->setPrinterName(queue);
+                time.importNs += timer.nsecsElapsed();
+                ppdClose(ppd);
+                RetiredStore::release(currentOptionStore);
+                currentOptionStore = store;
 
                 timer.restart();
-                cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
-                const QByteArray copy = cupsGetPPD(queue.toUtf8().constData());
-                ppd_file_t *ppd = copy.isEmpty() ? nullptr : ppdOpenFile(copy.constData());
-                fetchNs += timer.nsecsElapsed();
-                if (!ppd) {
-                    out << "cannot fetch the PPD of " << queue << "\n";
-                    status = 1;
-                } else {
-                    timer.restart();
-                    auto *store = new OptionStore;
-                    importPpd(ppd, store);
-                    store->setPrinterName(queue);
-                    importNs += timer.nsecsElapsed();
-                    ppdClose(ppd);
-                    RetiredStore::release(currentOptionStore);
-                    currentOptionStore = store;
+                for (Tab *page : qAsConst(dialog.tabs))
+                    page->retranslateUi();
+                time.retranslateNs += timer.nsecsElapsed();
+                for (Tab *page : qAsConst(dialog.tabs))
+                    dialog.updateTabEnabled(page);
+                dialog.changingPrinter = true;
+                dialog.profileChanged();
+                dialog.changingPrinter = false;
+                time.reloadNs += timer.nsecsElapsed();
 
-                    timer.restart();
-                    for (Tab *page : qAsConst(dialog.tabs))
-                        page->retranslateUi();
-                    retranslateNs += timer.nsecsElapsed();
-                    for (Tab *page : qAsConst(dialog.tabs))
-                        dialog.updateTabEnabled(page);
-                    dialog.changingPrinter = true;
-                    dialog.profileChanged();
-                    dialog.changingPrinter = false;
-                    reloadNs += timer.nsecsElapsed();
-
-                    timer.restart();
-                    dialog.setConstraints();
-                    passNs += timer.nsecsElapsed();
-                }
-                if (!copy.isEmpty())
-                    QFile::remove(QFile::decodeName(copy));
-                if (dest)
-                    cupsFreeDests(1, dest);
+                timer.restart();
+                dialog.setConstraints();
+                time.passNs += timer.nsecsElapsed();
             }
-            if (status != 0)
-                return result;
-            out << what << " to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of " << rounds
-                << ": " << milliseconds(result.ns, rounds) << " from selecting the row to the end of the "
-                << "constraint pass (worst " << milliseconds(worstNs, 1) << ", "
-                << passesText(result.fewestPasses, result.mostPasses) << ")\n";
-            out << "  the same steps one by one: fetching the PPD " << milliseconds(fetchNs, rounds) << ", import "
-                << milliseconds(importNs, rounds) << ", pages' reload " << milliseconds(reloadNs, rounds)
-                << ", constraint pass " << milliseconds(passNs, rounds) << " (sum "
-                << milliseconds(fetchNs + importNs + reloadNs + passNs, rounds) << ")\n";
+            if (!copy.isEmpty())
+                QFile::remove(QFile::decodeName(copy));
+            if (dest)
+                cupsFreeDests(1, dest);
+        };
+        auto report = [&](const QString &what, const SwitchTime &time) {
+            const int n = time.rounds;
+            out << what << " to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of " << n
+                << ": " << milliseconds(time.ns, n) << " from selecting the row to the end of the "
+                << "constraint pass (worst " << milliseconds(time.worstNs, 1) << ", "
+                << passesText(time.fewestPasses, time.mostPasses) << ")\n";
+            out << "  the same steps one by one: fetching the PPD " << milliseconds(time.fetchNs, n) << ", import "
+                << milliseconds(time.importNs, n) << ", pages' reload " << milliseconds(time.reloadNs, n)
+                << ", constraint pass " << milliseconds(time.passNs, n) << " (sum "
+                << milliseconds(time.fetchNs + time.importNs + time.reloadNs + time.passNs, n) << ")\n";
             // The printer page's retranslation refreshes its Status column.
             out << "  of the reload, the pages' retranslation (the Status column of the " << table->rowCount()
-                << " listed queues) " << milliseconds(retranslateNs, rounds) << "\n";
-            return result;
+                << " listed queues) " << milliseconds(time.retranslateNs, n) << "\n";
         };
 
         const QString settingsPath = dir + queue + QStringLiteral(".cfg");
-        const SwitchTime empty = timeSwitches(QStringLiteral("printer switch"));
-        if (status == 0 && !fillSettingsFile(dialog, settingsPath)) {
-            out << "cannot write the settings file of " << queue << "\n";
-            status = 1;
+        QByteArray filledText;
+        if (status == 0) {
+            table->setCurrentCell(benchRow, 0);
+            QFile written(settingsPath);
+            if (fillSettingsFile(dialog, settingsPath) && written.open(QIODevice::ReadOnly))
+                filledText = written.readAll();
+            if (filledText.isEmpty()) {
+                out << "cannot write the settings file of " << queue << "\n";
+                status = 1;
+            }
+        }
+        SwitchTime empty, filled;
+        for (int round = 0; status == 0 && round < rounds; ++round) {
+            for (SwitchTime *time : {&empty, &filled}) {
+                if (status != 0 || !writeFile(settingsPath, time == &filled ? filledText : QByteArray())) {
+                    out << "cannot write the settings file of " << queue << "\n";
+                    status = 1;
+                    break;
+                }
+                timeSwitch(*time);
+            }
         }
         if (status == 0) {
-            const SwitchTime filled = timeSwitches(
-                QStringLiteral("printer switch with a filled settings file (%1 lines)").arg(settingsLines(settingsPath)));
-            if (status == 0) {
-                out << "  filled/empty: " << QString::number(double(filled.ns) / double(empty.ns), 'f', 2);
-                if (filled.fewestPasses != empty.fewestPasses || filled.mostPasses != empty.mostPasses)
-                    out << " (not comparable: the two switches ran different numbers of constraint passes)";
-                out << "\n";
-            }
+            report(QStringLiteral("printer switch"), empty);
+            report(QStringLiteral("printer switch with a filled settings file (%1 lines)").arg(filledText.count('\n')),
+                   filled);
+            out << "  filled/empty: " << QString::number(double(filled.ns) / double(empty.ns), 'f', 2);
+            if (filled.fewestPasses != empty.fewestPasses || filled.mostPasses != empty.mostPasses)
+                out << " (not comparable: the two switches ran different numbers of constraint passes)";
+            out << "\n";
         }
         dialog.tabs.removeOne(counter);
         dialog.unselectPrinters();
