@@ -3,12 +3,11 @@
 #include "atomicfile.h"
 #include "optionstore.h"
 #include "sessionstate.h"
+#include "settingsreadscope.h"
 #include "userdatadir.h"
 
 #include <QFile>
-#include <QHash>
 
-#include <ctime>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -28,12 +27,9 @@ SettingLine splitSettingLine(const QString &line)
     return {line.left(eq), line.mid(eq + 1)};
 }
 
-// Key to its values in file order, an empty value as an empty text. Whole
-// lines are read, however long: a long value written by the panel must come
-// back whole, not with its tail read as a line of its own. Only "\r\n" ends a
-// line besides "\n"; a carriage return inside a value stays.
-using SettingValues = QHash<QString, QStringList>;
-
+// Whole lines are read, however long: a long value written by the panel must
+// come back whole, not with its tail read as a line of its own. Only "\r\n"
+// ends a line besides "\n"; a carriage return inside a value stays.
 SettingValues parseSettings(const QByteArray &text)
 {
     SettingValues values;
@@ -54,68 +50,19 @@ SettingValues parseSettings(const QByteArray &text)
     return values;
 }
 
-// File times come from a clock that may lag a tick behind, and some file
-// systems keep them in whole seconds or even two.
-constexpr qint64 fileTimeSlackNs = 2000000000;
-
-qint64 nanoseconds(const timespec &time)
+// The file at activeSettingsPath, opened anew unless a reload of the pages
+// holds what it read of it (settingsreadscope.h). A file that cannot be
+// read reads as one without lines.
+SettingValues activeSettings()
 {
-    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
-
-bool sameFile(const struct stat &a, const struct stat &b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size
-        && nanoseconds(a.st_mtim) == nanoseconds(b.st_mtim) && nanoseconds(a.st_ctim) == nanoseconds(b.st_ctim);
-}
-
-// The file at activeSettingsPath as last read. A page's reload asks for
-// every option, so the file is read once and answered from here while an
-// lstat shows it unchanged.
-struct ReadSettingsFile
-{
-    QString path;
-    struct stat identity = {};
-    // Read well after its last change: any later change, by whoever, gets a
-    // later change time (unless the clock is set back), so an equal lstat
-    // means equal contents. A file read within the slack of a change is read
-    // again and compared instead.
-    bool settled = false;
-    QByteArray text;
-    SettingValues values;
-};
-
-// Null when the file cannot be read now; the same checks as every open.
-const SettingValues *activeSettings()
-{
-    static ReadSettingsFile cache;
     const QString path = activeSettingsPath;
-    struct stat now;
-    if (!lstatUserFile(path, &now)) {
-        cache = ReadSettingsFile();
-        return nullptr;
-    }
-    if (cache.settled && cache.path == path && sameFile(now, cache.identity))
-        return &cache.values;
-
-    timespec readStart;
-    ::clock_gettime(CLOCK_REALTIME, &readStart);
+    if (const SettingValues *kept = SettingsReadScope::kept(path))
+        return *kept;
     QFile file;
-    struct stat opened;
-    if (!openUserFileForReading(file, path) || ::fstat(file.handle(), &opened) != 0) {
-        cache = ReadSettingsFile();
-        return nullptr;
-    }
-    const QByteArray text = file.readAll();
+    const SettingValues values = openUserFileForReading(file, path) ? parseSettings(file.readAll()) : SettingValues();
     file.close();
-    if (cache.path != path || cache.text != text) {
-        cache.values = parseSettings(text);
-        cache.text = text;
-        cache.path = path;
-    }
-    cache.identity = opened;
-    cache.settled = nanoseconds(opened.st_ctim) + fileTimeSlackNs < nanoseconds(readStart);
-    return &cache.values;
+    SettingsReadScope::keep(path, values);
+    return values;
 }
 
 // A text as it may stand in one line: a line break inside it would start a
@@ -158,16 +105,14 @@ bool writeSettingsFile(const QString &path, const SettingsSnapshot &snapshot, bo
 QString readSettingValue(const QString &queueName, const QString &key)
 {
     Q_UNUSED(queueName)
-    const SettingValues *values = activeSettings();
-    const QStringList found = values ? values->value(key) : QStringList();
+    const QStringList found = activeSettings().value(key);
     return found.isEmpty() || found.first().isEmpty() ? QString() : found.first();
 }
 
 QStringList readSettingValues(const QString &queueName, const QString &key)
 {
     Q_UNUSED(queueName)
-    const SettingValues *values = activeSettings();
-    return values ? values->value(key) : QStringList();
+    return activeSettings().value(key);
 }
 
 bool writeProfileFile(const QString &path, const SettingsSnapshot &snapshot, bool withoutHeader)

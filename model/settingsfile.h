@@ -9,11 +9,11 @@
 using SettingsSnapshot = QMultiHash<QString, QString>;
 
 // Readers of the file named by activeSettingsPath. queueName is not consulted:
-// the active path alone decides which file is read. Every call answers from
-// the file as it is now: the file is read once and its lines reused only
-// while an lstat shows the same file unchanged, whoever wrote it. Only a
-// regular file is read, never through a link, and nothing in a userDataDir
-// the panel may not use (userdatadir.h).
+// the active path alone decides which file is read. Every call opens the
+// file anew, except within one reload of the pages, which may answer from
+// one read of it (settingsreadscope.h). Only a regular file is read, never
+// through a link, and nothing in a userDataDir the panel may not use
+// (userdatadir.h).
 //
 // The value after the first "=" of the first line whose key equals key
 // exactly; null when that value is empty, when no line matches or when the

@@ -77,11 +77,6 @@ bool mayReadAt(const QString &path)
 
 } // namespace
 
-bool lstatUserFile(const QString &path, struct stat *info)
-{
-    return mayReadAt(path) && ::lstat(QFile::encodeName(path).constData(), info) == 0 && S_ISREG(info->st_mode);
-}
-
 bool openUserFileForReading(QFile &file, const QString &path)
 {
     file.close();

@@ -3,7 +3,6 @@
 #include <QString>
 
 class QFile;
-struct stat;
 
 // The per-user folder lies in a root every user may write in, so another
 // user can make it, or plant links and FIFOs in it, before its owner first
@@ -33,7 +32,3 @@ bool isInUserDataDir(const QString &path);
 // link and without blocking on a FIFO; inside userDataDir only while the
 // folder is usable. False, with file closed, otherwise.
 bool openUserFileForReading(QFile &file, const QString &path);
-// Fills info from lstat when path names a regular file (never a link) where
-// openUserFileForReading may look; false otherwise. Cheaper than opening, so
-// a reader can tell whether a file it read before is still the same.
-bool lstatUserFile(const QString &path, struct stat *info);

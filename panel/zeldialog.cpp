@@ -19,6 +19,7 @@
 #include "retiredstore.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
+#include "settingsreadscope.h"
 #include "tab.h"
 #include "telemetrydialog.h"
 #include "tpxtab.h"
@@ -506,6 +507,8 @@ void ZelDialog::profileChanged()
 {
     if (!currentOptionStore)
         return;
+    // Every page asks for its stored values: one read of the file answers them.
+    const SettingsReadScope oneRead;
     currentOptionStore->clearAllMarks();
     for (int i = 0; i < tabs.size(); ++i) {
         Tab *page = tabs.at(i);

@@ -2,8 +2,9 @@
 // of the main dialog bound to a store imported from the large synthetic PPD,
 // and beside it libcups's ppdConflicts on the same PPD with the same marks;
 // then a printer switch to a queue with that PPD, from selecting its row to
-// the end of the constraint pass, and the same steps one by one; then the
-// same switch again once an Apply has filled the queue's settings file.
+// the end of the constraint pass, and the same steps one by one, with an
+// empty settings file and, taking turns with it, one that holds every key the
+// pages write (the values they load from the empty one).
 // Run by hand as an ordinary user (the panel refuses root), against a
 // private CUPS (the switch adds a queue there and removes it again):
 //   build/tests/bench/bench_pass [rounds]
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextStream>
 
@@ -27,12 +27,14 @@
 
 #include "kchoice.h"
 #include "koption.h"
+#include "optioncollector.h"
 #include "optionstore.h"
 #include "ppdimport.h"
 #include "printertab.h"
 #include "processrunner.h"
 #include "retiredstore.h"
 #include "sessionstate.h"
+#include "settingsfile.h"
 #include "syntheticppd.h"
 #include "tab.h"
 #include "zeldialog.h"
@@ -99,32 +101,64 @@ QString milliseconds(qint64 totalNs, int rounds)
     return QString::number(totalNs / 1e6 / rounds, 'f', 2) + QStringLiteral(" ms");
 }
 
-int settingsLines(const QString &path)
+bool writeFile(const QString &path, const QByteArray &text)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
 }
 
-// Apply on the selected queue fills its settings file with every key. The
-// Apply also runs lpoptions and rewrites other programs' print settings
-// under HOME: a throw-away HOME keeps the user's own untouched.
-bool applyWithoutHome(ZelDialog &dialog, QTableWidget *table, int row)
+// A page of no option, last in the dialog's list: every constraint pass asks
+// each page once to grey its blocked choices, so it counts the passes.
+class PassCounter : public Tab
 {
-    QTemporaryDir home;
-    if (!home.isValid())
+public:
+    explicit PassCounter(QWidget *dialog) : Tab(dialog) { hide(); }
+    void setTabName() override {}
+    void buildUi() override {}
+    bool isSupported() override { return false; }
+    bool enableOptions() override
+    {
+        ++passes;
         return false;
-    const QByteArray savedHome = qgetenv("HOME");
-    const bool hadXdg = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qunsetenv("XDG_CONFIG_HOME");
-    table->setCurrentCell(row, 0);
-    const bool applied = dialog.writeTolpoptions();
-    qputenv("HOME", savedHome);
-    if (hadXdg)
-        qputenv("XDG_CONFIG_HOME", savedXdg);
-    return applied;
+    }
+
+    int passes = 0;
+};
+
+// The settings file of the selected queue with every key the pages write
+// (what an Apply writes), holding what they show right after their reload
+// from the file as it is: loaded again, it gives the pages the same
+// selections, so the switch's pass has the same choices to move.
+bool fillSettingsFile(ZelDialog &dialog, const QString &path)
+{
+    dialog.profileChanged();
+    const bool written = writeProfileFile(path, *dialog.optionCollector->collect(), true);
+    dialog.setConstraints();
+    return written;
 }
+
+// "2 passes", or "1 to 2 passes" when the rounds differed.
+QString passesText(int fewest, int most)
+{
+    const QString count = fewest == most ? QString::number(most)
+                                         : QStringLiteral("%1 to %2").arg(fewest).arg(most);
+    return count + (most == 1 ? QStringLiteral(" constraint pass") : QStringLiteral(" constraint passes"));
+}
+
+// The timed switches of one kind, and the same steps one by one.
+struct SwitchTime
+{
+    int rounds = 0;
+    qint64 ns = 0;
+    qint64 worstNs = 0;
+    int fewestPasses = 0;
+    int mostPasses = 0;
+    qint64 fetchNs = 0;
+    qint64 importNs = 0;
+    qint64 retranslateNs = 0;
+    qint64 reloadNs = 0;
+    qint64 passNs = 0;
+};
 
 // A queue with the synthetic PPD, selected in the printer table as a user
 // does, after another queue; then the switch's steps replayed one by one on
@@ -165,85 +199,114 @@ int benchPrinterSwitch(const QString &dir, int rounds, QTextStream &out)
             out << "the printer table lists no " << (benchRow < 0 ? queue : QStringLiteral("second queue")) << "\n";
             status = 1;
         }
-        // The switch, timed rounds times: first with an empty settings file,
-        // then after an Apply has written every key into it.
-        auto timeSwitches = [&](const QString &what) {
-            qint64 switchNs = 0, worstNs = 0, fetchNs = 0, importNs = 0, reloadNs = 0, retranslateNs = 0, passNs = 0;
-            for (int round = 0; status == 0 && round < rounds; ++round) {
-                table->setCurrentCell(otherRow, 0);
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto *counter = new PassCounter(&dialog);
+        dialog.tabs << counter;
+        // The switch with an empty settings file and with every key in it,
+        // taking turns round by round, so a change in the machine's load
+        // weighs on both alike. Each figure comes with the passes the switch
+        // ran: the ratio of the two compares like with like only when they
+        // ran as many.
+        auto timeSwitch = [&](SwitchTime &time) {
+            table->setCurrentCell(otherRow, 0);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-                QElapsedTimer timer;
-                timer.start();
-                table->setCurrentCell(benchRow, 0);
-                const qint64 whole = timer.nsecsElapsed();
-                switchNs += whole;
-                worstNs = qMax(worstNs, whole);
+            counter->passes = 0;
+            QElapsedTimer timer;
+            timer.start();
+            table->setCurrentCell(benchRow, 0);
+            const qint64 whole = timer.nsecsElapsed();
+            time.ns += whole;
+            time.worstNs = qMax(time.worstNs, whole);
+            time.fewestPasses = time.rounds == 0 ? counter->passes : qMin(time.fewestPasses, counter->passes);
+            time.mostPasses = qMax(time.mostPasses, counter->passes);
+            ++time.rounds;
+
+            timer.restart();
+            cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+            const QByteArray copy = cupsGetPPD(queue.toUtf8().constData());
+            ppd_file_t *ppd = copy.isEmpty() ? nullptr : ppdOpenFile(copy.constData());
+            time.fetchNs += timer.nsecsElapsed();
+            if (!ppd) {
+                out << "cannot fetch the PPD of " << queue << "\n";
+                status = 1;
+            } else {
+                timer.restart();
+                auto *store = new OptionStore;
+                importPpd(ppd, store);
+                store->setPrinterName(queue);
+                time.importNs += timer.nsecsElapsed();
+                ppdClose(ppd);
+                RetiredStore::release(currentOptionStore);
+                currentOptionStore = store;
 
                 timer.restart();
-                cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
-                const QByteArray copy = cupsGetPPD(queue.toUtf8().constData());
-                ppd_file_t *ppd = copy.isEmpty() ? nullptr : ppdOpenFile(copy.constData());
-                fetchNs += timer.nsecsElapsed();
-                if (!ppd) {
-                    out << "cannot fetch the PPD of " << queue << "\n";
-                    status = 1;
-                } else {
-                    timer.restart();
-                    auto *store = new OptionStore;
-                    importPpd(ppd, store);
-                    store->setPrinterName(queue);
-                    importNs += timer.nsecsElapsed();
-                    ppdClose(ppd);
-                    RetiredStore::release(currentOptionStore);
-                    currentOptionStore = store;
+                for (Tab *page : qAsConst(dialog.tabs))
+                    page->retranslateUi();
+                time.retranslateNs += timer.nsecsElapsed();
+                for (Tab *page : qAsConst(dialog.tabs))
+                    dialog.updateTabEnabled(page);
+                dialog.changingPrinter = true;
+                dialog.profileChanged();
+                dialog.changingPrinter = false;
+                time.reloadNs += timer.nsecsElapsed();
 
-                    timer.restart();
-                    for (Tab *page : qAsConst(dialog.tabs))
-                        page->retranslateUi();
-                    retranslateNs += timer.nsecsElapsed();
-                    for (Tab *page : qAsConst(dialog.tabs))
-                        dialog.updateTabEnabled(page);
-                    dialog.changingPrinter = true;
-                    dialog.profileChanged();
-                    dialog.changingPrinter = false;
-                    reloadNs += timer.nsecsElapsed();
-
-                    timer.restart();
-                    dialog.setConstraints();
-                    passNs += timer.nsecsElapsed();
-                }
-                if (!copy.isEmpty())
-                    QFile::remove(QFile::decodeName(copy));
-                if (dest)
-                    cupsFreeDests(1, dest);
+                timer.restart();
+                dialog.setConstraints();
+                time.passNs += timer.nsecsElapsed();
             }
-            if (status != 0)
-                return qint64(0);
-            out << what << " to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of " << rounds
-                << ": " << milliseconds(switchNs, rounds) << " from selecting the row to the end of the "
-                << "constraint pass (worst " << milliseconds(worstNs, 1) << ")\n";
-            out << "  the same steps one by one: fetching the PPD " << milliseconds(fetchNs, rounds) << ", import "
-                << milliseconds(importNs, rounds) << ", pages' reload " << milliseconds(reloadNs, rounds)
-                << ", constraint pass " << milliseconds(passNs, rounds) << " (sum "
-                << milliseconds(fetchNs + importNs + reloadNs + passNs, rounds) << ")\n";
+            if (!copy.isEmpty())
+                QFile::remove(QFile::decodeName(copy));
+            if (dest)
+                cupsFreeDests(1, dest);
+        };
+        auto report = [&](const QString &what, const SwitchTime &time) {
+            const int n = time.rounds;
+            out << what << " to " << queue << " on " << cupsServer() << ":" << ippPort() << ", mean of " << n
+                << ": " << milliseconds(time.ns, n) << " from selecting the row to the end of the "
+                << "constraint pass (worst " << milliseconds(time.worstNs, 1) << ", "
+                << passesText(time.fewestPasses, time.mostPasses) << ")\n";
+            out << "  the same steps one by one: fetching the PPD " << milliseconds(time.fetchNs, n) << ", import "
+                << milliseconds(time.importNs, n) << ", pages' reload " << milliseconds(time.reloadNs, n)
+                << ", constraint pass " << milliseconds(time.passNs, n) << " (sum "
+                << milliseconds(time.fetchNs + time.importNs + time.reloadNs + time.passNs, n) << ")\n";
             // The printer page's retranslation refreshes its Status column.
             out << "  of the reload, the pages' retranslation (the Status column of the " << table->rowCount()
-                << " listed queues) " << milliseconds(retranslateNs, rounds) << "\n";
-            return switchNs;
+                << " listed queues) " << milliseconds(time.retranslateNs, n) << "\n";
         };
 
-        const qint64 emptyNs = timeSwitches(QStringLiteral("printer switch"));
-        if (status == 0 && !applyWithoutHome(dialog, table, benchRow)) {
-            out << "the Apply on " << queue << " failed\n";
-            status = 1;
+        const QString settingsPath = dir + queue + QStringLiteral(".cfg");
+        QByteArray filledText;
+        if (status == 0) {
+            table->setCurrentCell(benchRow, 0);
+            QFile written(settingsPath);
+            if (fillSettingsFile(dialog, settingsPath) && written.open(QIODevice::ReadOnly))
+                filledText = written.readAll();
+            if (filledText.isEmpty()) {
+                out << "cannot write the settings file of " << queue << "\n";
+                status = 1;
+            }
+        }
+        SwitchTime empty, filled;
+        for (int round = 0; status == 0 && round < rounds; ++round) {
+            for (SwitchTime *time : {&empty, &filled}) {
+                if (status != 0 || !writeFile(settingsPath, time == &filled ? filledText : QByteArray())) {
+                    out << "cannot write the settings file of " << queue << "\n";
+                    status = 1;
+                    break;
+                }
+                timeSwitch(*time);
+            }
         }
         if (status == 0) {
-            const int lines = settingsLines(dir + queue + QStringLiteral(".cfg"));
-            const qint64 filledNs = timeSwitches(QStringLiteral("printer switch with a filled settings file (%1 lines)").arg(lines));
-            if (status == 0)
-                out << "  filled/empty: " << QString::number(double(filledNs) / double(emptyNs), 'f', 2) << "\n";
+            report(QStringLiteral("printer switch"), empty);
+            report(QStringLiteral("printer switch with a filled settings file (%1 lines)").arg(filledText.count('\n')),
+                   filled);
+            out << "  filled/empty: " << QString::number(double(filled.ns) / double(empty.ns), 'f', 2);
+            if (filled.fewestPasses != empty.fewestPasses || filled.mostPasses != empty.mostPasses)
+                out << " (not comparable: the two switches ran different numbers of constraint passes)";
+            out << "\n";
         }
+        dialog.tabs.removeOne(counter);
         dialog.unselectPrinters();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

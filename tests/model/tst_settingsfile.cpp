@@ -7,12 +7,14 @@
 #include "ppdimport.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
+#include "settingsreads.h"
+#include "settingsreadscope.h"
 #include "userdatadir.h"
 
 #include <cups/ppd.h>
 
 #include <csignal>
-#include <sys/inotify.h>
+#include <memory>
 #include <sys/resource.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -51,31 +53,6 @@ private:
         return lines;
     }
 
-    // The times the file at path is opened while work runs, as the kernel
-    // reports them (the closes keep it from merging repeated opens).
-    template<typename Work>
-    static int opensOf(const QString &file, Work work)
-    {
-        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        if (watch < 0 || ::inotify_add_watch(watch, QFile::encodeName(file).constData(), IN_OPEN | IN_CLOSE_NOWRITE) < 0) {
-            if (watch >= 0)
-                ::close(watch);
-            return -1;
-        }
-        work();
-        int opens = 0;
-        alignas(inotify_event) char buffer[4096];
-        for (ssize_t got; (got = ::read(watch, buffer, sizeof buffer)) > 0;) {
-            for (char *at = buffer; at < buffer + got;) {
-                const auto *event = reinterpret_cast<const inotify_event *>(at);
-                opens += (event->mask & IN_OPEN) ? 1 : 0;
-                at += sizeof(inotify_event) + event->len;
-            }
-        }
-        ::close(watch);
-        return opens;
-    }
-
     // One way the active settings file changes between two reads, by the
     // panel or by anyone else; sets what the readers must give after it
     // (null: nothing). Every new content has the old one's size. False when
@@ -90,9 +67,9 @@ private:
             *expected = "New";
             return writeTo(file, same);
         }
-        if (change == "rewritten in place by another process") {
+        if (change == "rewritten in place by another process, its times set back") {
             *expected = "Ext";
-            return QProcess::execute("/bin/sh", {"-c", "printf 'Duplex=Ext\\nMediaType=Plain\\n' > \"$1\"", "sh", file}) == 0;
+            return settingsreads::rewriteKeepingTimes(file, "Duplex=Ext\nMediaType=Plain\n");
         }
         if (change == "replaced by a rename") {
             *expected = "New";
@@ -228,10 +205,15 @@ private slots:
 
         QVERIFY(QDir().mkpath(userDataDir));
         put(activeSettingsPath, file);
-        const QString value = readSettingValue("Office", key);
-        QCOMPARE(value, first);
-        QCOMPARE(value.isNull(), first.isNull());
-        QCOMPARE(readSettingValues("Office", key), all);
+        // A reload answers from one read of the file: the same answers.
+        for (const bool inReload : {false, true}) {
+            std::unique_ptr<SettingsReadScope> reload(inReload ? new SettingsReadScope : nullptr);
+            const QString value = readSettingValue("Office", key);
+            QCOMPARE(value, first);
+            QCOMPARE(value.isNull(), first.isNull());
+            QCOMPARE(readSettingValues("Office", key), all);
+            QCOMPARE(readSettingValue("Office", key), first);
+        }
     }
 
     void readerFollowsActivePathOnly()
@@ -247,63 +229,113 @@ private slots:
         QCOMPARE(readSettingValue("Office", "Duplex"), QString("Changed"));
     }
 
-    // Whatever happens to the active file between two reads, the readers
-    // answer from what stands there now: right after the file was written,
-    // and long after, when what was read is reused while the file looks the
-    // same. A file read long after its last write is opened once for any
-    // number of reads.
-    void readersSeeEveryChange()
+    // Whatever happens to the active file between two reads, by the panel or
+    // by anyone else, the next read answers from what stands there now,
+    // without waiting: outside a reload of the pages every read opens the
+    // file, and nothing a reload read outlives it. Within the reload, a
+    // change the panel makes itself (a write, another active path) is seen
+    // at once too.
+    void readersSeeEveryChange_data()
     {
-        const QStringList changes = {"rewritten in place", "rewritten in place by another process",
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("inReload");
+        const QStringList changes = {"rewritten in place", "rewritten in place by another process, its times set back",
                                      "replaced by a rename", "rewritten by the settings writer",
                                      "rewritten by the atomic writer", "removed", "a FIFO in its place",
                                      "a link in its place", "a directory in its place", "folder opened to all",
                                      "active path to another file", "active path to the folder"};
-        const QString base = userDataDir;
-        auto folderOf = [&](bool settled, int i) { return base + QString("%1-%2/").arg(settled ? "old" : "new").arg(i); };
-        auto prepare = [&](const QString &folder) {
-            return QDir().mkpath(folder) && writeTo(folder + "Office.cfg", "Duplex=Old\nMediaType=Plain\n")
-                && writeTo(folder + "Other.cfg", "Duplex=Oth\nMediaType=Plain\n");
-        };
-        for (int i = 0; i < changes.size(); ++i)
-            QVERIFY(prepare(folderOf(true, i)));
-        // Longer than the slack the readers allow for coarse file times.
-        QTest::qSleep(2500);
-
-        for (const bool settled : {true, false}) {
-            for (int i = 0; i < changes.size(); ++i) {
-                const QString change = changes.at(i) + (settled ? " long after the write" : " right after the write");
-                userDataDir = folderOf(settled, i);
-                if (!settled)
-                    QVERIFY(prepare(userDataDir));
-                activeSettingsPath = userDataDir + "Office.cfg";
-
-                QString before;
-                const int firstOpens = opensOf(activeSettingsPath, [&] { before = readSettingValue("Office", "Duplex"); });
-                QCOMPARE(before, QString("Old"));
-                if (settled) {
-                    QVERIFY2(firstOpens == 1, qPrintable(change + ": " + QString::number(firstOpens)));
-                    const int laterOpens = opensOf(activeSettingsPath, [] {
-                        for (int n = 0; n < 20; ++n) {
-                            readSettingValue("Office", "Duplex");
-                            readSettingValues("Office", "MediaType");
-                        }
-                    });
-                    QVERIFY2(laterOpens == 0, qPrintable(change + ": " + QString::number(laterOpens)));
-                }
-
-                QString expected;
-                QVERIFY2(changeActiveFile(changes.at(i), &expected), qPrintable(change));
-                ::alarm(20);
-                const QString value = readSettingValue("Office", "Duplex");
-                const QStringList values = readSettingValues("Office", "Duplex");
-                ::alarm(0);
-                QVERIFY2(value == expected && value.isNull() == expected.isNull(),
-                         qPrintable(change + ": " + (value.isNull() ? "null" : value)));
-                QVERIFY2(values == (expected.isNull() ? QStringList() : QStringList{expected}), qPrintable(change));
-                QCOMPARE(readSettingValue("Office", "MediaType").isNull(), expected.isNull());
-            }
+        for (const QString &change : changes) {
+            QTest::newRow(qPrintable(change)) << change << false;
+            QTest::newRow(qPrintable(change + ", first read in a reload")) << change << true;
         }
+    }
+
+    void readersSeeEveryChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, inReload);
+        QVERIFY(QDir().mkpath(userDataDir));
+        QVERIFY(writeTo(path("Office.cfg"), "Duplex=Old\nMediaType=Plain\n"));
+        QVERIFY(writeTo(path("Other.cfg"), "Duplex=Oth\nMediaType=Plain\n"));
+        const bool ownChange = change.startsWith("rewritten by the") || change.startsWith("active path");
+
+        auto checkReads = [](const QString &expected, const char *when) {
+            // A read that blocks ends the test here instead of hanging it.
+            ::alarm(20);
+            const QString value = readSettingValue("Office", "Duplex");
+            const QStringList values = readSettingValues("Office", "Duplex");
+            const QString mediaType = readSettingValue("Office", "MediaType");
+            ::alarm(0);
+            QVERIFY2(value == expected && value.isNull() == expected.isNull(),
+                     qPrintable(QString(when) + ": " + (value.isNull() ? "null" : value)));
+            QCOMPARE(values, expected.isNull() ? QStringList() : QStringList{expected});
+            QCOMPARE(mediaType.isNull(), expected.isNull());
+        };
+
+        QString expected;
+        {
+            std::unique_ptr<SettingsReadScope> reload(inReload ? new SettingsReadScope : nullptr);
+            QCOMPARE(readSettingValue("Office", "Duplex"), QString("Old"));
+            QCOMPARE(readSettingValues("Office", "MediaType"), QStringList{"Plain"});
+            QVERIFY2(changeActiveFile(change, &expected), qPrintable(change));
+            if (inReload && ownChange)
+                checkReads(expected, "later in the same reload");
+        }
+        checkReads(expected, "right after the change");
+        {
+            const SettingsReadScope reload;
+            checkReads(expected, "in the next reload");
+        }
+    }
+
+    // Outside a reload every read opens the file. A reload opens it once for
+    // all its reads, nested reloads within it too, and again only once the
+    // active path named another file.
+    void opensPerRead()
+    {
+        QVERIFY(QDir().mkpath(userDataDir));
+        put(path("Office.cfg"), "Duplex=Old\nMediaType=Plain\n");
+        put(path("Other.cfg"), "Duplex=Oth\n");
+        auto readTwice = [] {
+            QCOMPARE(readSettingValue("Office", "Duplex"), QString("Old"));
+            QCOMPARE(readSettingValues("Office", "MediaType"), QStringList{"Plain"});
+        };
+        const QString file = activeSettingsPath;
+        auto opens = [&](auto work) { return settingsreads::opensOf(file, work); };
+
+        QCOMPARE(opens([&] { readTwice(); }), 2);
+        QCOMPARE(opens([&] {
+                     const SettingsReadScope reload;
+                     for (int n = 0; n < 20; ++n)
+                         readTwice();
+                 }),
+                 1);
+        QCOMPARE(opens([&] {
+                     const SettingsReadScope reload;
+                     readTwice();
+                     {
+                         const SettingsReadScope inner;
+                         readTwice();
+                     }
+                     readTwice();
+                 }),
+                 1);
+        // What the reload read is gone with it.
+        QCOMPARE(opens([&] {
+                     readTwice();
+                     readTwice();
+                 }),
+                 4);
+        QCOMPARE(opens([&] {
+                     const SettingsReadScope reload;
+                     readTwice();
+                     activeSettingsPath = path("Other.cfg");
+                     QCOMPARE(readSettingValue("Office", "Duplex"), QString("Oth"));
+                     activeSettingsPath = file;
+                     readTwice();
+                     readTwice();
+                 }),
+                 2);
     }
 
     void readerWithoutFile_data()
@@ -789,13 +821,17 @@ private slots:
         } else {
             QVERIFY(QDir().mkpath(activeSettingsPath));
         }
-        // A read that blocks ends the test here instead of hanging it.
-        ::alarm(20);
-        const QString value = readSettingValue("Office", "Duplex");
-        const QStringList values = readSettingValues("Office", "Duplex");
-        ::alarm(0);
-        QVERIFY(value.isNull());
-        QVERIFY(values.isEmpty());
+        // A read that blocks ends the test here instead of hanging it; in a
+        // reload as well as outside one.
+        for (const bool inReload : {false, true}) {
+            std::unique_ptr<SettingsReadScope> reload(inReload ? new SettingsReadScope : nullptr);
+            ::alarm(20);
+            const QString value = readSettingValue("Office", "Duplex");
+            const QStringList values = readSettingValues("Office", "Duplex");
+            ::alarm(0);
+            QVERIFY(value.isNull());
+            QVERIFY(values.isEmpty());
+        }
         QFile file;
         QVERIFY(!openUserFileForReading(file, activeSettingsPath));
         QVERIFY(!file.isOpen());

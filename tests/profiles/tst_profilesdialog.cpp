@@ -14,6 +14,7 @@
 #include "profilefiles.h"
 #include "profilefixture.h"
 #include "profilesavedialog.h"
+#include "settingsreads.h"
 #include "storedsettings.h"
 #include "zelbuttongroup.h"
 #include "zeldialog.h"
@@ -209,6 +210,51 @@ private slots:
             }
         }
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QStringLiteral("; "))));
+    }
+
+    // A printer switch and a profile load each open the settings file once
+    // for all the pages. What another program wrote between two of them
+    // (the same size, the times set back) shows in the next one.
+    void everyReloadReadsItsFileOnce()
+    {
+        using settingsreads::opensOf;
+        using settingsreads::rewriteKeepingTimes;
+        BoxRecorder boxes;
+        const QString settings = userDir + queue + QStringLiteral(".cfg");
+        const QString profile = userDir + QStringLiteral("Reads.cfg");
+        const QString other = QStringLiteral("Quorvan_Office");
+        QVERIFY(storedsettings::write(settings, {"Duplex=DuplexNoTumble", "X=1"}));
+        // A settings file of its own, so visiting it runs no lpoptions.
+        QVERIFY(storedsettings::write(userDir + other + QStringLiteral(".cfg"), {"Duplex=None"}));
+        QVERIFY(storedsettings::write(profile, {"[Profile]", "[Quorvan Color 5530]", "ProfileDescription=",
+                                                "Duplex=DuplexNoTumble"}));
+
+        ZelDialog dialog;
+        ZelButtonGroup *duplex = dialog.generalTab->duplexGroup;
+        QCOMPARE(opensOf(settings, [&] { QVERIFY(paneldriver::choosePrinterAndPage(dialog, queue, dialog.generalTab)); }),
+                 1);
+        QCOMPARE(duplex->checkedIndex(), 1);
+
+        dialog.profilesButton->click();
+        ProfileDialog *list = dialog.profileDialog;
+        list->profileTable->setCurrentCell(rowOf(list, QStringLiteral("Reads")), 0);
+        QCOMPARE(opensOf(profile, [&] { list->applyButton->click(); }), 1);
+        QCOMPARE(activeSettingsPath, profile);
+        QCOMPARE(duplex->checkedIndex(), 1);
+        QVERIFY(rewriteKeepingTimes(profile, "[Profile]\n[Quorvan Color 5530]\nProfileDescription=ab\n"
+                                             "Duplex=DuplexTumble\n"));
+        QCOMPARE(opensOf(profile, [&] { list->applyButton->click(); }), 1);
+        QCOMPARE(duplex->checkedIndex(), 2);
+        list->close();
+
+        // Back on the queue after another one: its file as it is now.
+        QVERIFY(rewriteKeepingTimes(settings, "Duplex=DuplexTumble\nX=123\n"));
+        QVERIFY(paneldriver::choosePrinter(dialog, other));
+        QCOMPARE(duplex->checkedIndex(), 0);
+        QCOMPARE(opensOf(settings, [&] { QVERIFY(paneldriver::choosePrinter(dialog, queue)); }), 1);
+        QCOMPARE(duplex->checkedIndex(), 2);
+        QCOMPARE(boxes.boxes, QStringList());
+        QVERIFY(QFile::remove(profile));
     }
 };
 
