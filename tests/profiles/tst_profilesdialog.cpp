@@ -177,6 +177,7 @@ private slots:
     {
         QFETCH(QString, queueName);
         QVERIFY2(session.freshUser(), session.whyNot());
+        userDir = session.userDir(); // the tests after this one use it too
         BoxRecorder boxes;
         ZelDialog dialog;
         QVERIFY2(paneldriver::choosePrinter(dialog, queueName), qPrintable(queueName));
