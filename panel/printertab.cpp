@@ -205,8 +205,7 @@ QString PrinterTab::rowQueueName(int row) const
 void PrinterTab::reloadPrinters()
 {
     const bool tableWasBlocked = printerTable->blockSignals(true);
-    const int currentRow = printerTable->currentRow();
-    const QString currentName = rowQueueName(currentRow);
+    const QString currentName = rowQueueName(printerTable->currentRow());
     int widths[3];
     for (int column = 0; column < 3; ++column)
         widths[column] = printerTable->columnWidth(column);
@@ -231,17 +230,16 @@ void PrinterTab::reloadPrinters()
 
     for (int column = 0; column < 3; ++column)
         printerTable->setColumnWidth(column, widths[column]);
-    // The same queue again, wherever it moved; by index only when it is gone.
-    int restoredRow = currentRow;
-    if (!currentName.isEmpty()) {
-        for (int row = 0; row < printerTable->rowCount(); ++row) {
-            if (rowQueueName(row) == currentName) {
-                restoredRow = row;
-                break;
-            }
+    // The same queue again, wherever it moved. When it is gone no row is
+    // selected: the queue now at its place is not the one the pages hold.
+    int restoredRow = -1;
+    for (int row = 0; row < printerTable->rowCount() && !currentName.isEmpty(); ++row) {
+        if (rowQueueName(row) == currentName) {
+            restoredRow = row;
+            break;
         }
     }
-    if (restoredRow >= 0 && restoredRow < printerTable->rowCount())
+    if (restoredRow >= 0)
         printerTable->selectRow(restoredRow);
     blockWidgetSignals(false);
     printerTable->blockSignals(tableWasBlocked);

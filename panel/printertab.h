@@ -32,7 +32,8 @@ public:
     virtual void refreshOptionMarks();
 
     // Rebuilds the table rows from CUPS, keeping the selected queue and the
-    // column widths; runs no printer change.
+    // column widths; runs no printer change. A selected queue that is gone
+    // leaves no row selected.
     void reloadPrinters();
     // True when an installable option differs from its stored value.
     bool installedOptionsChanged() const { return changed; }

@@ -234,14 +234,18 @@ bool ZelDialog::checkInstalledPrinters()
         selectionLost = vanished.contains(currentOptionStore->printerName());
     }
     printerTab->reloadPrinters();
-    if (selectionLost) {
-        unselectPrinters();
-        QMessageBox box;
-        box.setWindowTitle(tr("Error"));
-        box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
-        box.exec();
-    }
+    if (selectionLost)
+        dropVanishedSelection();
     return true;
+}
+
+void ZelDialog::dropVanishedSelection()
+{
+    unselectPrinters();
+    QMessageBox box;
+    box.setWindowTitle(tr("Error"));
+    box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
+    box.exec();
 }
 
 void ZelDialog::storeInstalledOptions()
@@ -289,6 +293,10 @@ bool ZelDialog::writeTolpoptions()
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
+        // Apply lists the printers before it gets here, so the check may
+        // find the lists alike: the queue is gone all the same.
+        if (currentOptionStore)
+            dropVanishedSelection();
         return false;
     }
 
@@ -436,6 +444,8 @@ void ZelDialog::unselectPrinters()
     printerTab->clearOptionWidgets();
     for (Tab *page : qAsConst(tabs))
         updateTabEnabled(page);
+    // The title must not name a queue the pages no longer hold.
+    setWindowTitle(tr("Halvane"));
 }
 
 void ZelDialog::slotButtonApply()

@@ -88,6 +88,9 @@ public slots:
 protected:
     // The Apply road's error box: no parent, titled "Error".
     void showApplyError(const QString &text);
+    // The selected queue is gone from CUPS: nothing stays selected, and the
+    // user is told.
+    void dropVanishedSelection();
     // Told once at start when userDataDir is someone else's or open to all.
     void showUnsafeFolderNotice();
     // Return and Enter press none of OK, Apply and Cancel.

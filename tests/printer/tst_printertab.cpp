@@ -491,6 +491,31 @@ private slots:
         QCOMPARE(currentOptionStore, store);
     }
 
+    // The selected queue gone at a refresh: the queue that now stands in
+    // its row is not the one the pages hold, so no row is selected, and a
+    // click on that row is a change of printer.
+    void reloadSelectsNoOtherQueueForAVanishedOne()
+    {
+        addQueue(QStringLiteral("Quorvan_Fading"), QStringLiteral("cups-office.ppd"));
+        dialog.reset(new ZelDialog);
+        choose(QStringLiteral("Quorvan_Fading"));
+        OptionStore *store = currentOptionStore;
+        const int row = rowOf(QStringLiteral("Quorvan_Fading"));
+        QVERIFY(row + 1 < table()->rowCount());
+        const QString successor = table()->item(row + 1, 0)->text();
+
+        removeQueue(QStringLiteral("Quorvan_Fading"));
+        page()->reloadPrinters();
+        QCOMPARE(table()->currentRow(), -1);
+        QVERIFY(table()->selectedItems().isEmpty());
+        QCOMPARE(currentOptionStore, store); // no printer change ran
+        QCOMPARE(table()->item(row, 0)->text(), successor);
+
+        choose(successor);
+        QVERIFY(currentOptionStore);
+        QCOMPARE(currentOptionStore->printerName(), successor);
+    }
+
     void retranslatesItsTexts()
     {
         dialog.reset(new ZelDialog);
