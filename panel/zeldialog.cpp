@@ -3,6 +3,7 @@
 #include "aboutdialog.h"
 #include "appprintsettings.h"
 #include "booklettab.h"
+#include "cupsdestinations.h"
 #include "finishingtab.h"
 #include "generaltab.h"
 #include "imagingtab.h"
@@ -38,7 +39,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
-#include <cups/cups.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -211,21 +211,23 @@ void ZelDialog::updateTabEnabled(Tab *page)
     tabWidget->bar()->setTabText(index, tabWidget->tabText(index));
 }
 
-QSet<QString> ZelDialog::installedPrinterNames()
+QSet<QString> ZelDialog::installedPrinterNames(bool *answered)
 {
     QSet<QString> names;
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests(&dests);
-    for (int i = 0; i < count; ++i)
-        names.insert(QString::fromUtf8(dests[i].name)); // as the printer page lists them
-    cupsFreeDests(count, dests);
+    const CupsDestinations dests;
+    for (int i = 0; i < dests.count(); ++i)
+        names.insert(dests.name(i)); // as the printer page lists them
+    if (answered)
+        *answered = dests.answered();
     return names;
 }
 
 bool ZelDialog::checkInstalledPrinters()
 {
-    const QSet<QString> installed = installedPrinterNames();
-    if (installed == knownPrinterNames)
+    bool answered = true;
+    const QSet<QString> installed = installedPrinterNames(&answered);
+    // A moment without CUPS says nothing about the printers.
+    if (!answered || installed == knownPrinterNames)
         return false;
 
     bool selectionLost = true;
@@ -233,7 +235,9 @@ bool ZelDialog::checkInstalledPrinters()
         const QSet<QString> vanished = QSet<QString>(knownPrinterNames).subtract(installed);
         selectionLost = vanished.contains(currentOptionStore->printerName());
     }
-    printerTab->reloadPrinters();
+    // Gone again meanwhile: the next check sees the same difference.
+    if (!printerTab->reloadPrinters())
+        return false;
     if (selectionLost)
         dropVanishedSelection();
     return true;
@@ -284,12 +288,25 @@ void ZelDialog::showApplyError(const QString &text)
     box.exec();
 }
 
+void ZelDialog::showCupsUnreachable()
+{
+    closeAfterApply = false;
+    showApplyError(tr("Error: The printing system (CUPS) cannot be reached. Your changes were not applied "
+                      "and are kept; click Apply again in a moment."));
+}
+
 bool ZelDialog::writeTolpoptions()
 {
     if (!currentOptionStore)
         return false;
     const QString queueName = currentOptionStore->printerName();
-    if (!installedPrinterNames().contains(queueName)) {
+    bool cupsAnswers = true;
+    const QSet<QString> installed = installedPrinterNames(&cupsAnswers);
+    if (!cupsAnswers) {
+        showCupsUnreachable();
+        return false;
+    }
+    if (!installed.contains(queueName)) {
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
@@ -309,11 +326,18 @@ bool ZelDialog::writeTolpoptions()
     bool ran = false;
     if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
         ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
+    else
+        cupsAnswers = !CupsDestinations::lastCallUnanswered();
+    // lpoptions fails too when CUPS went away after the PPD came.
+    if (!ran && cupsAnswers)
+        installedPrinterNames(&cupsAnswers);
     if (ran)
         writeOtherApplicationSettings(*snapshot);
     if (!fileWritten)
         showApplyError(tr("Error: The settings file could not be written."));
-    if (!ran) {
+    if (!ran && !cupsAnswers) {
+        showCupsUnreachable();
+    } else if (!ran) {
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
