@@ -1,5 +1,6 @@
 #include "printertab.h"
 
+#include "cupsdestinations.h"
 #include "optionstore.h"
 #include "ppdimport.h"
 #include "printertable.h"
@@ -36,6 +37,8 @@ public:
         if (const char *path = cupsGetPPD(name.constData())) {
             file = QByteArray(path);
             ppd = ppdOpenFile(path);
+        } else {
+            unanswered = CupsDestinations::lastCallUnanswered();
         }
     }
     ~QueuePpd()
@@ -49,6 +52,8 @@ public:
     QueuePpd &operator=(const QueuePpd &) = delete;
 
     ppd_file_t *ppd = nullptr;
+    // No PPD because CUPS gave no answer, not because the queue has none.
+    bool unanswered = false;
 
 private:
     QByteArray file;
@@ -114,14 +119,15 @@ void PrinterTab::buildPrinterTable()
     printerTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     printerTable->setTabKeyNavigation(false);
     printerTable->setHorizontalHeaderItem(0, new QTableWidgetItem(tr("Printers")));
-
-    listMakerPrinters();
-
     printerTable->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("Destination")));
     printerTable->setHorizontalHeaderItem(2, new QTableWidgetItem(tr("Status")));
-    for (int row = 0; row < printerTable->rowCount(); ++row)
-        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(rowQueueName(row))));
-    fillStatusColumn();
+
+    // Without an answer from CUPS the table starts empty; the first refresh
+    // that gets one fills it.
+    Listing listing;
+    if (!listMakerPrinters(&listing))
+        listing = Listing();
+    showListing(listing);
 
     layout->addWidget(printerTable);
     if (printerTable->rowCount() == 0) {
@@ -164,25 +170,38 @@ void PrinterTab::buildPrinterTable()
                 dialog, SLOT(printerChanged(int,int,int,int)));
 }
 
-void PrinterTab::listMakerPrinters()
+bool PrinterTab::listMakerPrinters(Listing *listing)
 {
-    deviceUris.clear();
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests(&dests);
-    for (int i = 0; i < count; ++i) {
-        const cups_dest_t &dest = dests[i];
+    const CupsDestinations dests;
+    if (!dests.answered())
+        return false;
+    for (int i = 0; i < dests.count(); ++i) {
+        const cups_dest_t &dest = dests.at(i);
+        const QString name = dests.name(i);
         // Fetched before the name counts as known, as the listing has it.
-        QueuePpd queuePpd(QString::fromUtf8(dest.name));
-        const QString name = QString::fromUtf8(dest.name);
-        knownPrinterNames.insert(name);
+        QueuePpd queuePpd(name);
+        if (queuePpd.unanswered)
+            return false;
+        listing->names.insert(name);
         if (!queuePpd.ppd || !isMakerPpd(queuePpd.ppd))
             continue;
+        listing->queues.append(name);
+        listing->deviceUris.insert(name, QString::fromUtf8(cupsGetOption("device-uri", dest.num_options, dest.options)));
+    }
+    return true;
+}
+
+void PrinterTab::showListing(const Listing &listing)
+{
+    knownPrinterNames = listing.names;
+    deviceUris = listing.deviceUris;
+    for (const QString &name : listing.queues) {
         const int row = printerTable->rowCount();
         printerTable->insertRow(row);
         printerTable->setItem(row, 0, new QTableWidgetItem(name));
-        deviceUris.insert(name, QString::fromUtf8(cupsGetOption("device-uri", dest.num_options, dest.options)));
+        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(name)));
     }
-    cupsFreeDests(count, dests);
+    fillStatusColumn();
 }
 
 // Every row's state at once: one lpstat asks for all of them.
@@ -202,11 +221,14 @@ QString PrinterTab::rowQueueName(int row) const
     return item ? item->text() : QString();
 }
 
-void PrinterTab::reloadPrinters()
+bool PrinterTab::reloadPrinters()
 {
+    Listing listing;
+    if (!listMakerPrinters(&listing))
+        return false;
+
     const bool tableWasBlocked = printerTable->blockSignals(true);
-    const int currentRow = printerTable->currentRow();
-    const QString currentName = rowQueueName(currentRow);
+    const QString currentName = rowQueueName(printerTable->currentRow());
     int widths[3];
     for (int column = 0; column < 3; ++column)
         widths[column] = printerTable->columnWidth(column);
@@ -217,13 +239,7 @@ void PrinterTab::reloadPrinters()
     printerTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     printerTable->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    // The names of this listing only: names of queues gone since would make
-    // every later printer check see a change.
-    knownPrinterNames.clear();
-    listMakerPrinters();
-    for (int row = 0; row < printerTable->rowCount(); ++row)
-        printerTable->setItem(row, 1, new QTableWidgetItem(deviceUris.value(rowQueueName(row))));
-    fillStatusColumn();
+    showListing(listing);
     if (printerTable->rowCount() > 0) {
         printerTable->resizeColumnsToContents();
         printerTable->resizeRowsToContents();
@@ -231,20 +247,14 @@ void PrinterTab::reloadPrinters()
 
     for (int column = 0; column < 3; ++column)
         printerTable->setColumnWidth(column, widths[column]);
-    // The same queue again, wherever it moved; by index only when it is gone.
-    int restoredRow = currentRow;
-    if (!currentName.isEmpty()) {
-        for (int row = 0; row < printerTable->rowCount(); ++row) {
-            if (rowQueueName(row) == currentName) {
-                restoredRow = row;
-                break;
-            }
-        }
-    }
-    if (restoredRow >= 0 && restoredRow < printerTable->rowCount())
+    // The same queue again, wherever it moved. When it is gone no row is
+    // selected: the queue now at its place is not the one the pages hold.
+    const int restoredRow = currentName.isEmpty() ? -1 : listing.queues.indexOf(currentName);
+    if (restoredRow >= 0)
         printerTable->selectRow(restoredRow);
     blockWidgetSignals(false);
     printerTable->blockSignals(tableWasBlocked);
+    return true;
 }
 
 void PrinterTab::changePrinter(int row, int collumn, int prev_row, int prev_collumn)

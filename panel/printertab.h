@@ -3,7 +3,9 @@
 #include "tab.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 class PrinterTable;
 class QGridLayout;
@@ -32,8 +34,10 @@ public:
     virtual void refreshOptionMarks();
 
     // Rebuilds the table rows from CUPS, keeping the selected queue and the
-    // column widths; runs no printer change.
-    void reloadPrinters();
+    // column widths; runs no printer change. A selected queue that is gone
+    // leaves no row selected. False when CUPS gave no answer: the table,
+    // its selection and knownPrinterNames then stay as they were.
+    bool reloadPrinters();
     // True when an installable option differs from its stored value.
     bool installedOptionsChanged() const { return changed; }
     void storeInstalledOptions();
@@ -44,10 +48,22 @@ public slots:
     void checkForChanges(int value);
 
 private:
+    // One look at CUPS: the maker's queues in CUPS's order, their device
+    // URIs, and the names of all destinations.
+    struct Listing
+    {
+        QStringList queues;
+        QHash<QString, QString> deviceUris;
+        QSet<QString> names;
+    };
+
     void buildPrinterTable();
-    // Appends a row for every CUPS destination of the maker; every
-    // destination's name goes into knownPrinterNames.
-    void listMakerPrinters();
+    // False when CUPS gave no answer, for the list or for a PPD: the listing
+    // then says nothing about the printers.
+    static bool listMakerPrinters(Listing *listing);
+    // A row per listed queue with its device URI and state; the listing's
+    // names become knownPrinterNames.
+    void showListing(const Listing &listing);
     // Column 2 of every row: the state of the row's queue.
     void fillStatusColumn();
     void buildInstallableOptions();

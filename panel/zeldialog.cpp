@@ -3,6 +3,7 @@
 #include "aboutdialog.h"
 #include "appprintsettings.h"
 #include "booklettab.h"
+#include "cupsdestinations.h"
 #include "finishingtab.h"
 #include "generaltab.h"
 #include "imagingtab.h"
@@ -39,7 +40,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
-#include <cups/cups.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -212,21 +212,23 @@ void ZelDialog::updateTabEnabled(Tab *page)
     tabWidget->bar()->setTabText(index, tabWidget->tabText(index));
 }
 
-QSet<QString> ZelDialog::installedPrinterNames()
+QSet<QString> ZelDialog::installedPrinterNames(bool *answered)
 {
     QSet<QString> names;
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests(&dests);
-    for (int i = 0; i < count; ++i)
-        names.insert(QString::fromUtf8(dests[i].name)); // as the printer page lists them
-    cupsFreeDests(count, dests);
+    const CupsDestinations dests;
+    for (int i = 0; i < dests.count(); ++i)
+        names.insert(dests.name(i)); // as the printer page lists them
+    if (answered)
+        *answered = dests.answered();
     return names;
 }
 
 bool ZelDialog::checkInstalledPrinters()
 {
-    const QSet<QString> installed = installedPrinterNames();
-    if (installed == knownPrinterNames)
+    bool answered = true;
+    const QSet<QString> installed = installedPrinterNames(&answered);
+    // A moment without CUPS says nothing about the printers.
+    if (!answered || installed == knownPrinterNames)
         return false;
 
     bool selectionLost = true;
@@ -234,15 +236,21 @@ bool ZelDialog::checkInstalledPrinters()
         const QSet<QString> vanished = QSet<QString>(knownPrinterNames).subtract(installed);
         selectionLost = vanished.contains(currentOptionStore->printerName());
     }
-    printerTab->reloadPrinters();
-    if (selectionLost) {
-        unselectPrinters();
-        QMessageBox box;
-        box.setWindowTitle(tr("Error"));
-        box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
-        box.exec();
-    }
+    // Gone again meanwhile: the next check sees the same difference.
+    if (!printerTab->reloadPrinters())
+        return false;
+    if (selectionLost)
+        dropVanishedSelection();
     return true;
+}
+
+void ZelDialog::dropVanishedSelection()
+{
+    unselectPrinters();
+    QMessageBox box;
+    box.setWindowTitle(tr("Error"));
+    box.setText(tr("It looks like your installed printers have changed.\nReloading list now."));
+    box.exec();
 }
 
 void ZelDialog::storeInstalledOptions()
@@ -281,15 +289,32 @@ void ZelDialog::showApplyError(const QString &text)
     box.exec();
 }
 
+void ZelDialog::showCupsUnreachable()
+{
+    closeAfterApply = false;
+    showApplyError(tr("Error: The printing system (CUPS) cannot be reached. Your changes were not applied "
+                      "and are kept; click Apply again in a moment."));
+}
+
 bool ZelDialog::writeTolpoptions()
 {
     if (!currentOptionStore)
         return false;
     const QString queueName = currentOptionStore->printerName();
-    if (!installedPrinterNames().contains(queueName)) {
+    bool cupsAnswers = true;
+    const QSet<QString> installed = installedPrinterNames(&cupsAnswers);
+    if (!cupsAnswers) {
+        showCupsUnreachable();
+        return false;
+    }
+    if (!installed.contains(queueName)) {
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
+        // Apply lists the printers before it gets here, so the check may
+        // find the lists alike: the queue is gone all the same.
+        if (currentOptionStore)
+            dropVanishedSelection();
         return false;
     }
 
@@ -302,11 +327,18 @@ bool ZelDialog::writeTolpoptions()
     bool ran = false;
     if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
         ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
+    else
+        cupsAnswers = !CupsDestinations::lastCallUnanswered();
+    // lpoptions fails too when CUPS went away after the PPD came.
+    if (!ran && cupsAnswers)
+        installedPrinterNames(&cupsAnswers);
     if (ran)
         writeOtherApplicationSettings(*snapshot);
     if (!fileWritten)
         showApplyError(tr("Error: The settings file could not be written."));
-    if (!ran) {
+    if (!ran && !cupsAnswers) {
+        showCupsUnreachable();
+    } else if (!ran) {
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
@@ -437,6 +469,8 @@ void ZelDialog::unselectPrinters()
     printerTab->clearOptionWidgets();
     for (Tab *page : qAsConst(tabs))
         updateTabEnabled(page);
+    // The title must not name a queue the pages no longer hold.
+    setWindowTitle(tr("Halvane"));
 }
 
 void ZelDialog::slotButtonApply()

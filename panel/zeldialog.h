@@ -38,10 +38,13 @@ public:
     ~ZelDialog() override;
 
     // True when the CUPS destinations differed from knownPrinterNames; the
-    // printer table is rebuilt then, and a lost selection is cleared.
+    // printer table is rebuilt then, and a lost selection is cleared. While
+    // CUPS gives no answer nothing changes, and the answer is false.
     bool checkInstalledPrinters();
     void updateTabEnabled(Tab *page);
-    static QSet<QString> installedPrinterNames();
+    // The names of all CUPS destinations; answered, when given, is set to
+    // false when CUPS gave no answer (the set is empty then).
+    static QSet<QString> installedPrinterNames(bool *answered = nullptr);
     void applyTabStyle();
     void storeInstalledOptions();
     void showSettingsApplied();
@@ -88,6 +91,12 @@ public slots:
 protected:
     // The Apply road's error box: no parent, titled "Error".
     void showApplyError(const QString &text);
+    // The selected queue is gone from CUPS: nothing stays selected, and the
+    // user is told.
+    void dropVanishedSelection();
+    // CUPS gave no answer: nothing applied, and OK keeps the panel open so
+    // the changes wait for the next Apply.
+    void showCupsUnreachable();
     // Told once at start when userDataDir is someone else's or open to all.
     void showUnsafeFolderNotice();
     // Return and Enter press none of OK, Apply and Cancel.

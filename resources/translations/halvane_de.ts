@@ -1102,6 +1102,10 @@ Die Liste wird neu geladen.</translation>
         <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
         <translation>Der Ordner %1 gehört einem anderen Benutzer, oder andere Benutzer können ihn ändern. Es werden keine Einstellungen oder Profile daraus gelesen oder darin gespeichert; bitten Sie Ihren Administrator, ihn zu entfernen.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
+        <translation>Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Ihre Änderungen wurden nicht übernommen und bleiben erhalten; klicken Sie gleich noch einmal auf »Übernehmen«.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

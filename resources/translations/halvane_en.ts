@@ -1102,6 +1102,10 @@ Reloading list now.</translation>
         <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
         <translation>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
+        <translation>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1102,6 +1102,10 @@ Recargando la lista.</translation>
         <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
         <translation>La carpeta %1 pertenece a otro usuario, o bien otros usuarios pueden modificarla. No se leen ni se guardan en ella ajustes ni perfiles; pida a su administrador que la elimine.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
+        <translation>Error: no se puede contactar con el sistema de impresión (CUPS). Los cambios no se han aplicado y se conservan; vuelva a hacer clic en Aplicar dentro de un momento.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1102,6 +1102,10 @@ Rechargement de la liste.</translation>
         <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
         <translation>Le dossier %1 appartient à un autre utilisateur, ou d&apos;autres utilisateurs peuvent le modifier. Aucun réglage ni profil n&apos;y est lu ni enregistré ; demandez à votre administrateur de le supprimer.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
+        <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Vos modifications n&apos;ont pas été appliquées et sont conservées ; cliquez de nouveau sur Appliquer dans un instant.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1102,6 +1102,10 @@ Ricaricamento dell&apos;elenco in corso.</translation>
         <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
         <translation>La cartella %1 appartiene a un altro utente, oppure altri utenti possono modificarla. Nessuna impostazione o profilo viene letto da essa o salvato in essa; chiedere all&apos;amministratore di rimuoverla.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
+        <translation>Errore: il sistema di stampa (CUPS) non è raggiungibile. Le modifiche non sono state applicate e vengono conservate; fare di nuovo clic su Applica tra un momento.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

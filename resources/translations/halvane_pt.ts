@@ -1102,6 +1102,10 @@ A recarregar a lista.</translation>
         <source>The folder %1 belongs to another user, or other users can change it. No settings or profiles are read from it or stored in it; ask your administrator to remove it.</source>
         <translation>A pasta %1 pertence a outro utilizador, ou outros utilizadores podem alterá-la. Nenhuma definição ou perfil é lido dela ou guardado nela; peça ao seu administrador para a remover.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
+        <translation>Erro: não é possível contactar o sistema de impressão (CUPS). As suas alterações não foram aplicadas e foram mantidas; clique novamente em Aplicar daqui a pouco.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Checks of the private cupsd script, run by CTest.
 #   check-private-cups.sh client     talk to the running one (CUPS_SERVER set)
-#   check-private-cups.sh lifecycle  start, restart and stop one of our own
+#   check-private-cups.sh lifecycle  start, start again, stop, restart on the
+#                                    same port and stop one of our own
 #   check-private-cups.sh locale     start under a German locale; a failed
 #                                    start stops what it started
 set -u
@@ -51,6 +52,17 @@ case "${1:-}" in
     kill -0 "$second_pid" 2>/dev/null && fail "cupsd $second_pid still runs after stop"
     [ -e "$work/cups/env" ] && fail "env file left after stop"
     bash "$here/private-cups.sh" stop "$work/cups" || fail "a second stop failed"
+
+    # Back after a stop, and again while running: same port, same queues.
+    back=$(bash "$here/private-cups.sh" restart "$work/cups") || fail "restart after a stop failed"
+    [ "$back" = "$server2" ] || fail "restart moved from $server2 to '$back'"
+    grep -qx "CUPS_SERVER=$server2" "$work/cups/env" 2>/dev/null || fail "no env file after restart"
+    check_queues "$server2"
+    third_pid=$(cat "$work/cups/cupsd.pid")
+    bash "$here/private-cups.sh" restart "$work/cups" >/dev/null || fail "restart of a running cupsd failed"
+    kill -0 "$third_pid" 2>/dev/null && fail "restart left cupsd $third_pid running"
+    check_queues "$server2"
+    bash "$here/private-cups.sh" stop "$work/cups" || fail "stop after restart failed"
 
     # A given queue set instead of the sample one.
     server3=$(bash "$here/private-cups.sh" start "$work/cups" 'Only$One=cups-color.ppd') || fail "start with a queue set failed"

@@ -2,6 +2,9 @@
 # A throw-away cupsd on a free loopback port, everything under one folder.
 #   private-cups.sh start DIR [NAME=PPD ...]   start it, add queues, print CUPS_SERVER
 #   private-cups.sh stop DIR                   stop it (by its pid)
+#   private-cups.sh restart DIR                start it again after a stop (or
+#                                              in place of the running one) on
+#                                              the same port, with its queues
 # Without NAME=PPD pairs the sample queues below are made. PPD paths are
 # taken relative to tests/fixtures unless absolute; "-" makes a queue
 # without a PPD. start writes DIR/env
@@ -44,7 +47,7 @@ default_queues=(
 
 die() { echo "private-cups.sh: $*" >&2; exit 1; }
 
-usage() { die "usage: private-cups.sh start|stop DIR [NAME=PPD ...]"; }
+usage() { die "usage: private-cups.sh start|stop|restart DIR [NAME=PPD ...]"; }
 
 # The pid in DIR/cupsd.pid, when that process is still our cupsd.
 running_pid() {
@@ -257,6 +260,31 @@ start_cups() {
     echo "HALVANE_CUPS_QUEUES='${names[*]}'"
   } >"$dir/env.tmp"
   chmod 0644 "$dir/env.tmp" "$dir/cupsd.pid"
+  # A stop removes env; restart puts this copy back.
+  cp "$dir/env.tmp" "$dir/env.kept"
+  mv "$dir/env.tmp" "$dir/env"
+  trap - EXIT
+  echo "$server"
+}
+
+# For tests of a CUPS that goes away under a client and comes back: the same
+# configuration, port and queues (cupsd keeps them in DIR/etc).
+restart_cups() {
+  local dir=$1 port server pid
+  [ -e "$dir/$marker" ] && [ -r "$dir/env.kept" ] || die "$dir holds no private cupsd to restart"
+  export PATH="$PATH:/usr/sbin:/sbin"
+  stop_cups "$dir"
+  port=$(sed -n 's/^Listen 127\.0\.0\.1:\([0-9][0-9]*\)$/\1/p' "$dir/cupsd.conf")
+  [ -n "$port" ] || die "no port in $dir/cupsd.conf"
+  server=127.0.0.1:$port
+  cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" \
+    </dev/null >>"$dir/log/cupsd.out" 2>&1 &
+  pid=$!
+  echo "$pid" >"$dir/cupsd.pid"
+  trap "stop_cups $(printf '%q' "$dir")" EXIT
+  wait_until_answering "$dir" "$server" "$pid"
+  cp "$dir/env.kept" "$dir/env.tmp"
+  chmod 0644 "$dir/env.tmp" "$dir/cupsd.pid"
   mv "$dir/env.tmp" "$dir/env"
   trap - EXIT
   echo "$server"
@@ -275,6 +303,12 @@ case "$action" in
       dir=$(cd "$dir" && pwd)
       stop_cups "$dir"
     fi
+    ;;
+  restart)
+    [ $# -eq 0 ] || usage
+    [ -d "$dir" ] || die "no folder $dir"
+    dir=$(cd "$dir" && pwd)
+    restart_cups "$dir"
     ;;
   *) usage ;;
 esac

@@ -8,6 +8,7 @@
 #include "optionstore.h"
 #include "paneldriver.h"
 #include "ppdimport.h"
+#include "processrunner.h"
 #include "sessionstate.h"
 #include "settingsfile.h"
 #include "storedsettings.h"
@@ -15,6 +16,8 @@
 #include "zeldialog.h"
 #include "zeltabwidget.h"
 
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,6 +28,18 @@
 namespace {
 const QString lpoptionsFailed = QStringLiteral("Error|Error: Printer does not exist or lpoptions failed.");
 const QString applied = QStringLiteral("Success|Settings applied.");
+const QString printersChanged =
+    QStringLiteral("Error|It looks like your installed printers have changed.\nReloading list now.");
+// Added and removed by the test itself; sorted among the sample queues, so
+// another queue takes its row when it goes.
+const QString fadingQueue = QStringLiteral("Quorvan_Fading");
+
+bool lpadmin(const QStringList &arguments)
+{
+    const QString program = QStandardPaths::findExecutable(
+        QStringLiteral("lpadmin"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin")});
+    return !program.isEmpty() && ProcessRunner::run(program, arguments).succeeded();
+}
 }
 
 class ApplyTest : public QObject
@@ -98,6 +113,7 @@ private slots:
 
     void cleanup()
     {
+        lpadmin({QStringLiteral("-x"), fadingQueue});
         DialogSession::forgetState();
         qputenv("PATH", savedPath);
         home.reset();
@@ -265,22 +281,71 @@ private slots:
         QVERIFY(QFileInfo(cfgPath(queue)).isDir());
     }
 
-    void vanishedQueueWritesNothing()
+    // The selected queue removed in CUPS, then Apply or OK: Apply's own list
+    // refresh already dropped it, yet the selection goes (no store, no row,
+    // the pages off, the title back), the user is told, nothing is written;
+    // then any queue can be picked, the one now in its row too.
+    void vanishedQueueDropsTheSelection_data()
     {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Apply") << false;
+        QTest::newRow("OK") << true;
+    }
+
+    void vanishedQueueDropsTheSelection()
+    {
+        QFETCH(bool, ok);
         useFreshUser();
+        QVERIFY2(lpadmin({QStringLiteral("-p") + fadingQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+                          QStringLiteral("file:/dev/null"), QStringLiteral("-P"),
+                          QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}),
+                 "lpadmin could not add the queue");
         ZelDialog dialog;
-        selectQueue(dialog, QStringLiteral("Quorvan_Office"));
-        // A queue CUPS no longer has, while the lists agree.
-        currentOptionStore->setPrinterName(QStringLiteral("Gone_Queue"));
+        dialog.show();
+        QTableWidget *table = paneldriver::printerTable(dialog);
+        QVERIFY(paneldriver::choosePrinter(dialog, fadingQueue));
+        QVERIFY(currentOptionStore);
+        const int row = paneldriver::printerRow(dialog, fadingQueue);
+        QVERIFY2(row + 1 < table->rowCount(), "no queue below the added one to take its row");
+        const QString successor = table->item(row + 1, 0)->text();
+        const QHash<QString, QString> stored = storedsettings::read(cfgPath(fadingQueue));
+        QVERIFY(!stored.isEmpty());
+
+        QVERIFY(lpadmin({QStringLiteral("-x"), fadingQueue}));
         dialog.tabWidget->setCurrentIndex(2);
         putLpoptionsStandIn("exit 0\n");
         BoxRecorder recorder;
-        dialog.slotButtonApply();
-        QCOMPARE(recorder.boxes, QStringList{lpoptionsFailed});
+        if (ok)
+            dialog.accept();
+        else
+            dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList({lpoptionsFailed, printersChanged}));
+        QVERIFY(!currentOptionStore);
+        QCOMPARE(table->currentRow(), -1);
+        QVERIFY(table->selectedItems().isEmpty());
+        QVERIFY(!paneldriver::listedPrinters(dialog).contains(fadingQueue));
+        for (int i = 1; i < dialog.tabs.size(); ++i)
+            QVERIFY2(!dialog.tabWidget->isTabEnabled(i), qPrintable(dialog.tabWidget->tabText(i)));
         QCOMPARE(dialog.tabWidget->currentIndex(), 0);
-        QVERIFY(currentOptionStore);
-        QVERIFY(!QFileInfo::exists(cfgPath(QStringLiteral("Gone_Queue"))));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Halvane"));
         QCOMPARE(lpoptionsWords(), QStringList{"<missing>"});
+        QCOMPARE(storedsettings::read(cfgPath(fadingQueue)), stored);
+        // OK still closes after a failed Apply.
+        QCOMPARE(dialog.isVisible(), !ok);
+
+        recorder.boxes.clear();
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{"|Select a printer."});
+
+        QVERIFY(paneldriver::choosePrinter(dialog, successor));
+        QVERIFY(currentOptionStore);
+        QCOMPARE(currentOptionStore->printerName(), successor);
+        QCOMPARE(table->selectedItems().value(0) ? table->selectedItems().value(0)->text() : QString(), successor);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Halvane - ") + successor);
+        recorder.boxes.clear();
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{applied});
+        QCOMPARE(lpoptionsWords().value(0), QStringLiteral("-p") + successor);
     }
 };
 

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,6 +33,8 @@ const QString writerRecord = QStringLiteral("/var/tmp/halvane-zelPPDWrite_F.reco
 // A queue of the maker with one installable option, added for these tests;
 // its name holds characters a shell would act on.
 const QString rootRoadQueue = QStringLiteral("Root$Road`id`");
+// The same kind of queue, removed under the open prompt or before it.
+const QString fadingRootQueue = QStringLiteral("Root_Fading");
 
 QString readPassword()
 {
@@ -88,7 +91,11 @@ private slots:
         }
     }
 
-    void cleanup() { DialogSession::forgetState(); }
+    void cleanup()
+    {
+        ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"), {"-x", fadingRootQueue});
+        DialogSession::forgetState();
+    }
 
     void cleanupTestCase() { ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"), {"-x", rootRoadQueue}); }
 
@@ -340,6 +347,69 @@ private slots:
         } else {
             QCOMPARE(readRecord(writerRecord, 1), before);
         }
+    }
+
+    // The queue removed in CUPS before Apply, or while the password is
+    // typed: the root write runs, then the Apply finds the queue gone and
+    // clears the selection, whichever list refresh saw it go.
+    void vanishedQueueOnTheRootRoad_data()
+    {
+        QTest::addColumn<bool>("whileTyping");
+        QTest::newRow("removed before Apply") << false;
+        QTest::newRow("removed while the password is typed") << true;
+    }
+
+    void vanishedQueueOnTheRootRoad()
+    {
+        QFETCH(bool, whileTyping);
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        const ProcessResult added = ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"),
+            {"-p", fadingRootQueue, "-E", "-v", "file:/dev/null", "-P", QStringLiteral(HALVANE_FIXTURES "/apply-keywords.ppd")});
+        QVERIFY2(added.succeeded(), added.standardError.constData());
+        useFreshUser();
+        TemporaryHome home;
+        ZelDialog dialog;
+        dialog.show();
+        QVERIFY2(paneldriver::choosePrinter(dialog, fadingRootQueue), "the added queue is not listed");
+        QCheckBox *tray = nullptr;
+        for (QCheckBox *box : dialog.printerTab->findChildren<QCheckBox *>()) {
+            if (box->accessibleName() == QLatin1String("chkBxOption17"))
+                tray = box;
+        }
+        QVERIFY(tray);
+        tray->setChecked(!tray->isChecked());
+
+        const auto removeQueue = []() {
+            ProcessRunner::run(QStringLiteral("/usr/sbin/lpadmin"), {"-x", fadingRootQueue});
+        };
+        if (!whileTyping)
+            removeQueue();
+        onNextModal([&](QWidget *modal) {
+            auto *prompt = qobject_cast<PasswordPrompt *>(modal);
+            if (!prompt) {
+                modal->close();
+                return;
+            }
+            if (whileTyping)
+                removeQueue();
+            prompt->passwordEdit->setText(password);
+            prompt->okButton->click();
+        }, &dialog);
+        BoxRecorder recorder;
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList({"Error|Error: Printer does not exist or lpoptions failed.",
+                                              "Error|It looks like your installed printers have changed.\nReloading list now."}));
+        QCOMPARE(readRecord(writerRecord, 1).value(0), fadingRootQueue);
+        QVERIFY(!currentOptionStore);
+        QTableWidget *table = paneldriver::printerTable(dialog);
+        QCOMPARE(table->currentRow(), -1);
+        QVERIFY(table->selectedItems().isEmpty());
+        QVERIFY(!paneldriver::listedPrinters(dialog).contains(fadingRootQueue));
+        for (int i = 1; i < dialog.tabs.size(); ++i)
+            QVERIFY(!dialog.tabWidget->isTabEnabled(i));
+        // Any queue can be picked again.
+        QVERIFY(paneldriver::choosePrinter(dialog, QStringLiteral("Quorvan_Office")));
+        QVERIFY(currentOptionStore);
     }
 };
 

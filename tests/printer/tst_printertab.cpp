@@ -435,6 +435,47 @@ private slots:
         QCOMPARE(recorder.boxes.size(), 1);
     }
 
+    // The printer check against the names the table last saw: a difference
+    // rebuilds the table; the selection goes when it is among the vanished
+    // names, or when nothing was selected.
+    void printerCheck_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QStringList>("extraKnown"); // known then, gone now
+        QTest::addColumn<bool>("differs");
+        QTest::addColumn<bool>("lost");
+        QTest::newRow("same lists") << "Quorvan_Office" << QStringList{} << false << false;
+        QTest::newRow("selected queue vanished") << "Gone_Queue" << QStringList{"Gone_Queue", "Other_Gone"} << true << true;
+        QTest::newRow("another queue vanished") << "Quorvan_Office" << QStringList{"Other_Gone"} << true << false;
+        QTest::newRow("no printer selected") << QString() << QStringList{"Other_Gone"} << true << true;
+    }
+
+    void printerCheck()
+    {
+        QFETCH(QString, selected);
+        QFETCH(QStringList, extraKnown);
+        QFETCH(bool, differs);
+        QFETCH(bool, lost);
+        dialog.reset(new ZelDialog);
+        if (!selected.isEmpty()) {
+            currentOptionStore = new OptionStore;
+            currentOptionStore->setPrinterName(selected);
+        }
+        const QSet<QString> installed = ZelDialog::installedPrinterNames();
+        knownPrinterNames = installed + QSet<QString>(extraKnown.begin(), extraKnown.end());
+
+        BoxRecorder recorder;
+        QCOMPARE(dialog->checkInstalledPrinters(), differs);
+        const QStringList expected = lost
+            ? QStringList{"Error|It looks like your installed printers have changed.\nReloading list now."}
+            : QStringList{};
+        QCOMPARE(recorder.boxes, expected);
+        QCOMPARE(currentOptionStore == nullptr, lost || selected.isEmpty());
+        QCOMPARE(knownPrinterNames, installed);
+        QTest::qWait(0);
+        QCOMPARE(RetiredStore::pending(), 0);
+    }
+
     void queueWithoutReadablePpd()
     {
         addQueue(QStringLiteral("Quorvan_Turned_Raw"), QStringLiteral("cups-office.ppd"));
@@ -489,6 +530,31 @@ private slots:
         QCOMPARE(table()->currentRow(), before);
         QVERIFY(!knownPrinterNames.contains(QStringLiteral("A_Quorvan_First")));
         QCOMPARE(currentOptionStore, store);
+    }
+
+    // The selected queue gone at a refresh: the queue that now stands in
+    // its row is not the one the pages hold, so no row is selected, and a
+    // click on that row is a change of printer.
+    void reloadSelectsNoOtherQueueForAVanishedOne()
+    {
+        addQueue(QStringLiteral("Quorvan_Fading"), QStringLiteral("cups-office.ppd"));
+        dialog.reset(new ZelDialog);
+        choose(QStringLiteral("Quorvan_Fading"));
+        OptionStore *store = currentOptionStore;
+        const int row = rowOf(QStringLiteral("Quorvan_Fading"));
+        QVERIFY(row + 1 < table()->rowCount());
+        const QString successor = table()->item(row + 1, 0)->text();
+
+        removeQueue(QStringLiteral("Quorvan_Fading"));
+        QVERIFY(page()->reloadPrinters());
+        QCOMPARE(table()->currentRow(), -1);
+        QVERIFY(table()->selectedItems().isEmpty());
+        QCOMPARE(currentOptionStore, store); // no printer change ran
+        QCOMPARE(table()->item(row, 0)->text(), successor);
+
+        choose(successor);
+        QVERIFY(currentOptionStore);
+        QCOMPARE(currentOptionStore->printerName(), successor);
     }
 
     void retranslatesItsTexts()

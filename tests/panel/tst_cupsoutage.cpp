@@ -1,0 +1,319 @@
+// The panel while its CUPS goes away and comes back, as when an admin or a
+// package upgrade restarts cupsd: a cupsd of this test's own (the shared one
+// serves other tests meanwhile), stopped and started again on its port under
+// the open panel. A moment without an answer is no change of printers: the
+// list, the selection and what the user changed stay, Apply says CUPS cannot
+// be reached, and works on the same queue once it is back. A CUPS that
+// answers with no printers is a change. Runs in English and in German.
+#include "boxrecorder.h"
+#include "commandstandin.h"
+#include "cupsdestinations.h"
+#include "dialogsession.h"
+#include "generaltab.h"
+#include "koption.h"
+#include "localecatalogue.h"
+#include "lpoptionscommand.h"
+#include "optionstore.h"
+#include "paneldriver.h"
+#include "printertab.h"
+#include "processrunner.h"
+#include "sessionstate.h"
+#include "storedsettings.h"
+#include "zeldialog.h"
+
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+const QString script = QStringLiteral(HALVANE_HARNESS "/private-cups.sh");
+const QStringList queues = {QStringLiteral("Outage_Color=cups-color.ppd"), QStringLiteral("Outage_Office=cups-office.ppd")};
+const QString colorQueue = QStringLiteral("Outage_Color");
+const QString officeQueue = QStringLiteral("Outage_Office");
+}
+
+class CupsOutageTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    DialogSession session{QStringLiteral("tst-outage"), DialogSession::WithoutCups};
+    QTranslator catalogue;
+    bool german = false;
+    QTemporaryDir cupsHome;
+    QString cupsDir;
+    bool cupsRunning = false;
+    QByteArray savedPath;
+    std::unique_ptr<QTemporaryDir> bin;
+
+    // The boxes as this language shows them.
+    QString unreachable() const
+    {
+        return german ? QString::fromUtf8("Fehler|Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Ihre \xc3\x84nderungen "
+                                          "wurden nicht \xc3\xbc""bernommen und bleiben erhalten; klicken Sie gleich "
+                                          "noch einmal auf \xc2\xbb\xc3\x9c""bernehmen\xc2\xab.")
+                      : QStringLiteral("Error|Error: The printing system (CUPS) cannot be reached. Your changes were not "
+                                       "applied and are kept; click Apply again in a moment.");
+    }
+    QString applied() const
+    {
+        return german ? QString::fromUtf8("Erfolg|Einstellungen \xc3\xbc""bernommen.") : QStringLiteral("Success|Settings applied.");
+    }
+    QString printersChanged() const
+    {
+        return german ? QStringLiteral("Fehler|Ihre installierten Drucker haben sich anscheinend ge\u00e4ndert.\nDie Liste wird neu geladen.")
+                      : QStringLiteral("Error|It looks like your installed printers have changed.\nReloading list now.");
+    }
+
+    bool runScript(const QStringList &arguments)
+    {
+        const ProcessResult run = ProcessRunner::run(QStringLiteral("bash"), QStringList{script} + arguments, 120000);
+        if (!run.succeeded())
+            qWarning("private-cups.sh %s: %s", qPrintable(arguments.join(' ')), run.standardError.constData());
+        return run.succeeded();
+    }
+    void stopCups()
+    {
+        QVERIFY2(runScript({QStringLiteral("stop"), cupsDir}), "could not stop the test's cupsd");
+        cupsRunning = false;
+    }
+    void restartCups()
+    {
+        QVERIFY2(runScript({QStringLiteral("restart"), cupsDir}), "could not start the test's cupsd again");
+        cupsRunning = true;
+    }
+
+    static bool lpadmin(const QStringList &arguments)
+    {
+        const QString program = QStandardPaths::findExecutable(
+            QStringLiteral("lpadmin"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin")});
+        return !program.isEmpty() && ProcessRunner::run(program, arguments).succeeded();
+    }
+
+    QString cfgPath(const QString &queue) const { return userDataDir + queue + QStringLiteral(".cfg"); }
+
+    // What the user sees of the printer page: the rows, the selected one.
+    static QString shownTable(ZelDialog &dialog)
+    {
+        QTableWidget *table = paneldriver::printerTable(dialog);
+        const QList<QTableWidgetItem *> selected = table->selectedItems();
+        return paneldriver::listedPrinters(dialog).join(QLatin1Char(' ')) + QStringLiteral("; selected: ")
+            + (selected.isEmpty() ? QStringLiteral("none") : selected.first()->text());
+    }
+
+    static QString markedDuplex()
+    {
+        kOption *duplex = currentOptionStore ? currentOptionStore->option(QStringLiteral("Duplex")) : nullptr;
+        return duplex && duplex->markedChoice() ? duplex->markedChoice()->name() : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(session.start(), session.whyNot());
+        QVERIFY(cupsHome.isValid());
+        // As the program does: the catalogue of the locale, before any dialog.
+        QVERIFY(catalogue.load(catalogueForLocaleName(QLocale::system().name())));
+        QCoreApplication::installTranslator(&catalogue);
+        german = QLocale::system().language() == QLocale::German;
+        savedPath = qgetenv("PATH");
+
+        cupsDir = cupsHome.filePath(QStringLiteral("cups"));
+        const ProcessResult started =
+            ProcessRunner::run(QStringLiteral("bash"), QStringList{script, QStringLiteral("start"), cupsDir} + queues, 120000);
+        QVERIFY2(started.succeeded(), started.standardError.constData());
+        cupsRunning = true;
+        // Before any libcups call: libcups reads it once.
+        qputenv("CUPS_SERVER", started.standardOutput.trimmed());
+    }
+
+    void init()
+    {
+        bin.reset(new QTemporaryDir);
+        QVERIFY(bin->isValid());
+    }
+
+    void cleanup()
+    {
+        DialogSession::forgetState();
+        qputenv("PATH", savedPath);
+        bin.reset();
+        if (!cupsRunning)
+            restartCups();
+    }
+
+    void cleanupTestCase() { runScript({QStringLiteral("stop"), cupsDir}); }
+
+    // A failed fetch of a PPD, and the list of destinations, tell "no
+    // answer" from the server's "not found".
+    void failedCallsTellNoAnswerFromNotFound()
+    {
+        QStringList keywords;
+        QVERIFY(!LpoptionsCommand::queuePpdKeywords(QStringLiteral("No_Such_Queue"), &keywords));
+        QVERIFY(!CupsDestinations::lastCallUnanswered());
+        QVERIFY(CupsDestinations().answered());
+        stopCups();
+        QVERIFY(!LpoptionsCommand::queuePpdKeywords(colorQueue, &keywords));
+        QVERIFY(CupsDestinations::lastCallUnanswered());
+        const CupsDestinations dests;
+        QVERIFY(!dests.answered());
+        QCOMPARE(dests.count(), 0);
+        restartCups();
+        QVERIFY(CupsDestinations().answered());
+    }
+
+    // After a visit to another queue, a change on the Basic page; CUPS goes:
+    // a further change and Apply (or OK) keep the list, the selection and the
+    // changes, say CUPS cannot be reached, write nothing and leave the panel
+    // open; CUPS back, the same Apply lands on the same queue.
+    void outageKeepsTheQueueAndTheChanges_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Apply") << false;
+        QTest::newRow("OK") << true;
+    }
+
+    void outageKeepsTheQueueAndTheChanges()
+    {
+        QFETCH(bool, ok);
+        QVERIFY2(session.freshUser(), session.whyNot());
+        ZelDialog dialog;
+        dialog.show();
+        BoxRecorder recorder;
+        QVERIFY(paneldriver::choosePrinter(dialog, officeQueue));
+        QVERIFY(paneldriver::choosePrinterAndPage(dialog, colorQueue, dialog.generalTab));
+        paneldriver::clickChoice(dialog.generalTab->duplexGroup, QStringLiteral("Duplex"), QStringLiteral("DuplexNoTumble"));
+        QCOMPARE(recorder.boxes, QStringList());
+        const QString table = shownTable(dialog);
+        QCOMPARE(table, colorQueue + QLatin1Char(' ') + officeQueue + QStringLiteral("; selected: ") + colorQueue);
+        OptionStore *store = currentOptionStore;
+        const QSet<QString> known = knownPrinterNames;
+        const QString title = dialog.windowTitle();
+        const QHash<QString, QString> stored = storedsettings::read(cfgPath(colorQueue));
+        QCOMPARE(stored.value(QStringLiteral("Duplex")), QStringLiteral("None"));
+
+        stopCups();
+        // The change runs the pass and its printer check.
+        paneldriver::clickChoice(dialog.generalTab->duplexGroup, QStringLiteral("Duplex"), QStringLiteral("DuplexTumble"));
+        QCOMPARE(recorder.boxes, QStringList());
+        QCOMPARE(shownTable(dialog), table);
+        QCOMPARE(currentOptionStore, store);
+        QCOMPARE(knownPrinterNames, known);
+
+        for (int press = 0; press < 2; ++press) {
+            recorder.boxes.clear();
+            if (ok)
+                dialog.accept();
+            else
+                dialog.slotButtonApply();
+            QCOMPARE(recorder.boxes, QStringList{unreachable()});
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(shownTable(dialog), table);
+            QCOMPARE(currentOptionStore, store);
+            QCOMPARE(knownPrinterNames, known);
+            QCOMPARE(dialog.windowTitle(), title);
+            QCOMPARE(dialog.tabWidget->currentWidget(), static_cast<QWidget *>(dialog.generalTab));
+            QCOMPARE(markedDuplex(), QStringLiteral("DuplexTumble"));
+            QCOMPARE(storedsettings::read(cfgPath(colorQueue)), stored);
+        }
+
+        restartCups();
+        recorder.boxes.clear();
+        if (ok)
+            dialog.accept();
+        else
+            dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{applied()});
+        QCOMPARE(dialog.isVisible(), !ok);
+        QCOMPARE(currentOptionStore, store);
+        QCOMPARE(storedsettings::read(cfgPath(colorQueue)).value(QStringLiteral("Duplex")), QStringLiteral("DuplexTumble"));
+        QCOMPARE(paneldriver::queueDefaults(colorQueue).value(QStringLiteral("Duplex")), QStringLiteral("DuplexTumble"));
+    }
+
+    // CUPS gone between the PPD and lpoptions: lpoptions fails, and the box
+    // says why; nothing else changes.
+    void cupsGoneWhileLpoptionsRuns()
+    {
+        QVERIFY2(session.freshUser(), session.whyNot());
+        ZelDialog dialog;
+        dialog.show();
+        QVERIFY(paneldriver::choosePrinter(dialog, colorQueue));
+        const QString table = shownTable(dialog);
+        OptionStore *store = currentOptionStore;
+        QByteArray quotedDir = cupsDir.toUtf8();
+        quotedDir.replace('\'', "'\\''");
+        QVERIFY(writeStandIn(bin->path(), QStringLiteral("lpoptions"),
+                             "bash '" HALVANE_HARNESS "/private-cups.sh' stop '" + quotedDir + "' >/dev/null\nexit 1\n"));
+        qputenv("PATH", bin->path().toUtf8() + ':' + savedPath);
+        cupsRunning = false; // from here on, whatever the stand-in does
+
+        BoxRecorder recorder;
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{unreachable()});
+        QCOMPARE(shownTable(dialog), table);
+        QCOMPARE(currentOptionStore, store);
+
+        qputenv("PATH", savedPath);
+        restartCups();
+        recorder.boxes.clear();
+        dialog.slotButtonApply();
+        QCOMPARE(recorder.boxes, QStringList{applied()});
+    }
+
+    // Started without CUPS: an empty list, nothing said. The first refresh
+    // once CUPS answers lists the queues again.
+    void startWithoutCups()
+    {
+        QVERIFY2(session.freshUser(), session.whyNot());
+        stopCups();
+        BoxRecorder recorder;
+        ZelDialog dialog;
+        QCOMPARE(paneldriver::listedPrinters(dialog), QStringList());
+        QVERIFY(knownPrinterNames.isEmpty());
+        QVERIFY(!dialog.checkInstalledPrinters());
+        QCOMPARE(recorder.boxes, QStringList());
+
+        restartCups();
+        QVERIFY(dialog.checkInstalledPrinters());
+        QCOMPARE(paneldriver::listedPrinters(dialog), QStringList({colorQueue, officeQueue}));
+        // No printer was selected: the check says so, as for any change.
+        QCOMPARE(recorder.boxes, QStringList{printersChanged()});
+        QVERIFY(paneldriver::choosePrinter(dialog, officeQueue));
+        QVERIFY(currentOptionStore);
+    }
+
+    // An answer with no printers is a change: the list empties and the
+    // selection goes.
+    void answerWithoutPrintersIsAChange()
+    {
+        QVERIFY2(session.freshUser(), session.whyNot());
+        ZelDialog dialog;
+        dialog.show();
+        QVERIFY(paneldriver::choosePrinterAndPage(dialog, colorQueue, dialog.generalTab));
+        QVERIFY(lpadmin({QStringLiteral("-x"), colorQueue}));
+        QVERIFY(lpadmin({QStringLiteral("-x"), officeQueue}));
+        bool answered = false;
+        QCOMPARE(ZelDialog::installedPrinterNames(&answered), QSet<QString>());
+        QVERIFY(answered);
+
+        BoxRecorder recorder;
+        paneldriver::clickChoice(dialog.generalTab->duplexGroup, QStringLiteral("Duplex"), QStringLiteral("DuplexTumble"));
+        QCOMPARE(recorder.boxes, QStringList{printersChanged()});
+        QVERIFY(!currentOptionStore);
+        QCOMPARE(shownTable(dialog), QStringLiteral("; selected: none"));
+
+        for (const QString &queue : queues) {
+            QVERIFY(lpadmin({QStringLiteral("-p") + queue.section('=', 0, 0), QStringLiteral("-E"), QStringLiteral("-v"),
+                             QStringLiteral("file:/dev/null"), QStringLiteral("-P"),
+                             QStringLiteral(HALVANE_FIXTURES "/") + queue.section('=', 1)}));
+        }
+    }
+};
+
+QTEST_MAIN(CupsOutageTest)
+#include "tst_cupsoutage.moc"
