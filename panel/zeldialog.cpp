@@ -507,11 +507,17 @@ void ZelDialog::printerChanged(int row, int collumn, int prev_row, int prev_coll
 
     if (!currentOptionStore) {
         printerTab->clearConflictMarks();
-        // The pages of the previous queue must not stay usable without a store.
-        for (Tab *page : qAsConst(tabs))
-            updateTabEnabled(page);
-        setWindowTitle(tr("Halvane"));
-        checkInstalledPrinters();
+        // The row's queue could not be read: no row stays selected and no
+        // earlier queue's installable options stay shown, so the pages hold
+        // what the table shows and a click on that row tries again.
+        unselectPrinters();
+        bool answered = true;
+        installedPrinterNames(&answered);
+        if (answered)
+            checkInstalledPrinters();
+        else if (row >= 0)
+            showApplyError(tr("Error: The printing system (CUPS) cannot be reached. Select the printer again in a "
+                              "moment."));
         ok->setEnabled(false);
         apply->setEnabled(false);
         return;

@@ -1106,6 +1106,10 @@ Die Liste wird neu geladen.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
         <translation>Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Ihre Änderungen wurden nicht übernommen und bleiben erhalten; klicken Sie gleich noch einmal auf »Übernehmen«.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
+        <translation>Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Wählen Sie den Drucker gleich noch einmal aus.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1106,6 +1106,10 @@ Reloading list now.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
         <translation>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
+        <translation>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1106,6 +1106,10 @@ Recargando la lista.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
         <translation>Error: no se puede contactar con el sistema de impresión (CUPS). Los cambios no se han aplicado y se conservan; vuelva a hacer clic en Aplicar dentro de un momento.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
+        <translation>Error: no se puede contactar con el sistema de impresión (CUPS). Vuelva a seleccionar la impresora dentro de un momento.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

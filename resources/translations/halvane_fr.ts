@@ -1106,6 +1106,10 @@ Rechargement de la liste.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
         <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Vos modifications n&apos;ont pas été appliquées et sont conservées ; cliquez de nouveau sur Appliquer dans un instant.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
+        <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Sélectionnez de nouveau l&apos;imprimante dans un instant.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

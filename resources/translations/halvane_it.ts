@@ -1106,6 +1106,10 @@ Ricaricamento dell&apos;elenco in corso.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
         <translation>Errore: il sistema di stampa (CUPS) non è raggiungibile. Le modifiche non sono state applicate e vengono conservate; fare di nuovo clic su Applica tra un momento.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
+        <translation>Errore: il sistema di stampa (CUPS) non è raggiungibile. Selezionare di nuovo la stampante tra un momento.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1106,6 +1106,10 @@ A recarregar a lista.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your changes were not applied and are kept; click Apply again in a moment.</source>
         <translation>Erro: não é possível contactar o sistema de impressão (CUPS). As suas alterações não foram aplicadas e foram mantidas; clique novamente em Aplicar daqui a pouco.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
+        <translation>Erro: não é possível contactar o sistema de impressão (CUPS). Selecione novamente a impressora daqui a pouco.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

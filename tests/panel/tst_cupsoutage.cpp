@@ -60,6 +60,13 @@ private:
                       : QStringLiteral("Error|Error: The printing system (CUPS) cannot be reached. Your changes were not "
                                        "applied and are kept; click Apply again in a moment.");
     }
+    QString unreachableOnSelect() const
+    {
+        return german ? QString::fromUtf8("Fehler|Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. W\xc3\xa4hlen Sie den "
+                                          "Drucker gleich noch einmal aus.")
+                      : QStringLiteral("Error|Error: The printing system (CUPS) cannot be reached. Select the printer again "
+                                       "in a moment.");
+    }
     QString applied() const
     {
         return german ? QString::fromUtf8("Erfolg|Einstellungen \xc3\xbc""bernommen.") : QStringLiteral("Success|Settings applied.");
@@ -233,6 +240,34 @@ private slots:
         QCOMPARE(currentOptionStore, store);
         QCOMPARE(storedsettings::read(cfgPath(colorQueue)).value(QStringLiteral("Duplex")), QStringLiteral("DuplexTumble"));
         QCOMPARE(paneldriver::queueDefaults(colorQueue).value(QStringLiteral("Duplex")), QStringLiteral("DuplexTumble"));
+    }
+
+    // A queue picked while CUPS gives no answer cannot be read: the user is
+    // told, no row stays selected and no page of the earlier queue stays
+    // usable; the same row picked again once CUPS is back works.
+    void queuePickedWithoutCups()
+    {
+        QVERIFY2(session.freshUser(), session.whyNot());
+        ZelDialog dialog;
+        dialog.show();
+        BoxRecorder recorder;
+        QVERIFY(paneldriver::choosePrinterAndPage(dialog, officeQueue, dialog.generalTab));
+        const QStringList listed = paneldriver::listedPrinters(dialog);
+
+        stopCups();
+        QVERIFY(paneldriver::choosePrinter(dialog, colorQueue));
+        QCOMPARE(recorder.boxes, QStringList{unreachableOnSelect()});
+        QVERIFY(!currentOptionStore);
+        QCOMPARE(shownTable(dialog), listed.join(QLatin1Char(' ')) + QStringLiteral("; selected: none"));
+        QCOMPARE(dialog.windowTitle(), QCoreApplication::translate("ZelDialog", "Halvane"));
+        for (int index = 1; index < dialog.tabWidget->count(); ++index)
+            QVERIFY(!dialog.tabWidget->isTabEnabled(index));
+
+        restartCups();
+        recorder.boxes.clear();
+        QVERIFY(paneldriver::choosePrinterAndPage(dialog, colorQueue, dialog.generalTab));
+        QCOMPARE(recorder.boxes, QStringList());
+        QCOMPARE(shownTable(dialog), listed.join(QLatin1Char(' ')) + QStringLiteral("; selected: ") + colorQueue);
     }
 
     // CUPS gone between the PPD and lpoptions: lpoptions fails, and the box
