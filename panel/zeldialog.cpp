@@ -327,10 +327,8 @@ bool ZelDialog::writeTolpoptions()
     bool ran = false;
     if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
         ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
-    else
-        cupsAnswers = !CupsDestinations::lastCallUnanswered();
-    // lpoptions fails too when CUPS went away after the PPD came.
-    if (!ran && cupsAnswers)
+    // The PPD fetch and lpoptions fail too when CUPS went away meanwhile.
+    if (!ran)
         installedPrinterNames(&cupsAnswers);
     if (ran)
         writeOtherApplicationSettings(*snapshot);
