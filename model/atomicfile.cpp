@@ -1,6 +1,5 @@
 #include "atomicfile.h"
 
-#include "settingsreadscope.h"
 #include "userdatadir.h"
 
 #include <QFile>
@@ -67,8 +66,6 @@ bool replaceWithoutFollowing(const QString &path, const QByteArray &data)
 
 bool writeFileAtomically(const QString &path, const QByteArray &data)
 {
-    // A reload that wrote must read what it wrote.
-    SettingsReadScope::forgetRead();
     if (holdsNul(path))
         return false;
     if (isInUserDataDir(path)) {
@@ -92,7 +89,6 @@ bool renameWithoutReplacing(const QString &from, const QString &to)
     // QFile::rename falls back to copying into to when it cannot rename,
     // and that copy follows a link there. A hard link fails on anything
     // that stands at to.
-    SettingsReadScope::forgetRead();
     if (holdsNul(from) || holdsNul(to))
         return false;
     const QByteArray source = QFile::encodeName(from);

@@ -9,9 +9,7 @@
 //
 // Inside userDataDir it writes only while the folder is usable, and a link
 // at path is replaced by the new file, never followed; elsewhere (the user's
-// own home) a link is written through, as QSaveFile does. Both functions
-// make a reload of the pages read its settings file again
-// (settingsreadscope.h).
+// own home) a link is written through, as QSaveFile does.
 bool writeFileAtomically(const QString &path, const QByteArray &data);
 
 // Gives the file at from the name to, only when nothing stands at to, not

@@ -97,6 +97,8 @@ bool writeSettingsFile(const QString &path, const SettingsSnapshot &snapshot, bo
     if (!withoutHeader && !currentOptionStore)
         return false;
     ensureUserDataDir();
+    // A reload that wrote must read what it wrote.
+    SettingsReadScope::forgetRead();
     return writeFileAtomically(path, settingsFileBytes(snapshot, withoutHeader, description));
 }
 

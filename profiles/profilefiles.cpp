@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "sessionstate.h"
+#include "settingsreadscope.h"
 #include "userdatadir.h"
 
 #include <QDir>
@@ -152,6 +153,7 @@ QString ProfileFiles::modelPpdPath(const QString &modelLine)
 
 bool ProfileFiles::removeProfile(const QString &name)
 {
+    SettingsReadScope::forgetRead();
     return userDataDirUsable() && isProfile(name) && QFile::remove(profilePath(name));
 }
 
@@ -187,6 +189,8 @@ bool ProfileFiles::rewriteProfile(const QString &oldName, const QString &newName
         return false;
     const QByteArray text = withDescription(old.readAll(), description);
     old.close();
+    // A profile is a settings file: a reload must not answer from its old text.
+    SettingsReadScope::forgetRead();
 
     if (newName == oldName)
         return writeFileAtomically(oldPath, text);

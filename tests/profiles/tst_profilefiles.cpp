@@ -9,6 +9,8 @@
 #include "profileeditdialog.h"
 #include "profilefixture.h"
 #include "profilesavedialog.h"
+#include "settingsfile.h"
+#include "settingsreadscope.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -474,8 +476,12 @@ private slots:
         list.editButton->click();
         QCOMPARE(shown, QStringLiteral("<b>old</b>\nsecond"));
 
+        // A reload under way reads the new text, not what it read before.
+        const SettingsReadScope reload;
+        QCOMPARE(readSettingValue(QString(), QStringLiteral("ProfileDescription")), QStringLiteral("<b>old</b>\\nsecond"));
         bool stayedOpen = true;
         QCOMPARE(editSelected(list, newName, QStringLiteral("<i>new</i>\nline"), &stayedOpen), QStringList());
+        QCOMPARE(readSettingValue(QString(), QStringLiteral("ProfileDescription")), QStringLiteral("<i>new</i>\\nline"));
         QVERIFY(!stayedOpen);
         QCOMPARE(folders.entries(), entries);
         QCOMPARE(folders.bytes(newName + QStringLiteral(".cfg")),
