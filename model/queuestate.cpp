@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
-#include <QLocale>
 #include <QSet>
 #include <QStringList>
 #include <QVector>
@@ -401,24 +400,4 @@ QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QS
     for (int i = 0; i < queueNames.size(); ++i)
         parts[i] = distinctParts.at(distinctOf.at(i));
     return parts;
-}
-
-QString rotate180Label()
-{
-    return rotate180LabelFor(QLocale::system().name());
-}
-
-QString rotate180LabelFor(const QString &localeName)
-{
-    const QString language = localeName.section(QLatin1Char('_'), 0, 0);
-    static const QList<QPair<QString, QString>> captions = {
-        {"en", QString::fromUtf8("Rotate 180\xc2\xb0")}, {"fr", QString::fromUtf8("Tourner 180\xc2\xb0")},
-        {"de", QString::fromUtf8("Rotiert 180\xc2\xb0")}, {"it", QString::fromUtf8("Ruotato 180\xc2\xb0")},
-        {"pt", QString::fromUtf8("Girar 180\xc2\xb0")},   {"es", QString::fromUtf8("Girado 180\xc2\xb0")},
-    };
-    for (const auto &caption : captions) {
-        if (caption.first == language)
-            return caption.second;
-    }
-    return captions.first().second;
 }

@@ -37,8 +37,3 @@ QString printerStateText(const QString &output);
 // at most 1022 bytes, decoded as UTF-8.
 QString lpstatOutputText(const QByteArray &standardOutput);
 
-// "Rotate 180°" in the system locale's language, without the translator.
-QString rotate180Label();
-// The same for a locale name such as "de_DE"; the language code is the part
-// before the first "_", compared case-sensitively.
-QString rotate180LabelFor(const QString &localeName);

@@ -3,6 +3,7 @@
 #include "processrunner.h"
 #include "queuepause.h"
 #include "queuestate.h"
+#include "rotatelabel.h"
 
 #include <QTranslator>
 
