@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -24,12 +23,6 @@ int lpstatListRoom();
 // does each queue whose lines the answer cannot tell apart from another's;
 // all runs of a call go together.
 QStringList printerStates(const QStringList &queueNames, int listRoom = lpstatListRoom());
-// lpstat's answer for several queues split by queue: for each name, in the
-// order given, the lines its own "lpstat -pNAME" prints, or nothing where
-// more than one reading of the answer is possible (names that are words of
-// lpstat's own sentence, a state message over several lines that reads like
-// a queue's line). Nothing for any name when no reading fits the answer.
-QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QStringList &queueNames);
 // The state word for lpstat's output (line feeds already dropped), or the
 // output itself when no word matches.
 QString printerStateText(const QString &output);

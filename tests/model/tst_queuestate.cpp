@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "lpstatanswer.h"
 #include "processrunner.h"
 #include "queuepause.h"
 #include "queuestate.h"
