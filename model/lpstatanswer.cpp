@@ -27,7 +27,10 @@ struct AnswerLine
 class AnswerSplit
 {
 public:
-    AnswerSplit(QVector<AnswerLine> &lines, int nameCount) : m_lines(lines), m_headerOf(nameCount, -1) {}
+    AnswerSplit(QVector<AnswerLine> &lines, const QVector<QVector<int>> &linesOfName)
+        : m_lines(lines), m_linesOfName(linesOfName), m_headerOf(linesOfName.size(), -1)
+    {
+    }
 
     bool settle()
     {
@@ -50,7 +53,8 @@ public:
 
 private:
     QVector<AnswerLine> &m_lines;
-    QVector<int> m_headerOf; // line of each name's header, -1 while open
+    const QVector<QVector<int>> &m_linesOfName; // the lines holding each name
+    QVector<int> m_headerOf;                    // line of each name's header, -1 while open
     bool m_changed = false;
 
     void place(int lineIndex, int name)
@@ -59,7 +63,7 @@ private:
         header.role = LineRole::Header;
         header.queue = name;
         m_headerOf[name] = lineIndex;
-        for (int i = 0; i < m_lines.size(); ++i) {
+        for (int i : m_linesOfName.at(name)) {
             AnswerLine &line = m_lines[i];
             if (i == lineIndex || !line.names.remove(name))
                 continue;
@@ -193,6 +197,7 @@ QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QS
     }
 
     QVector<AnswerLine> lines;
+    QVector<QVector<int>> linesOfName(distinct.size());
     for (int start = 0; start < standardOutput.size();) {
         int end = standardOutput.indexOf('\n', start);
         if (end < 0)
@@ -200,10 +205,15 @@ QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QS
         AnswerLine line;
         line.start = start;
         line.tabbed = end > start && standardOutput.at(start) == '\t';
-        for (const QByteArray &word : standardOutput.mid(start, end - start).split(' ')) {
-            const auto found = distinct.constFind(word);
-            if (!word.isEmpty() && found != distinct.constEnd())
+        // A tabbed line is a message: the names in it do not count.
+        if (!line.tabbed) {
+            for (const QByteArray &word : standardOutput.mid(start, end - start).split(' ')) {
+                const auto found = distinct.constFind(word);
+                if (word.isEmpty() || found == distinct.constEnd() || line.names.contains(found.value()))
+                    continue;
                 line.names.insert(found.value());
+                linesOfName[found.value()].append(lines.size());
+            }
         }
         lines.append(line);
         start = end + 1;
@@ -212,7 +222,7 @@ QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QS
     QList<QByteArray> parts;
     for (int i = 0; i < queueNames.size(); ++i)
         parts.append(QByteArray());
-    if (!AnswerSplit(lines, distinct.size()).settle())
+    if (!AnswerSplit(lines, linesOfName).settle())
         return parts;
     QVector<QByteArray> distinctParts(distinct.size());
     for (int i = 0; i < lines.size(); ++i) {
