@@ -8,22 +8,27 @@ namespace {
 
 enum class LineRole { Open, Header, Message };
 
+constexpr int openQueue = -1;    // a header whose queue is not known yet
+constexpr int unaskedQueue = -2; // a header of a queue lpstat lists unasked
+
 // One line of lpstat's answer for several queues, as the split sees it.
 struct AnswerLine
 {
     int start = 0; // where it begins in the answer
     bool tabbed = false;
     LineRole role = LineRole::Open;
-    int queue = -1;  // the name whose lines this header opens
-    QSet<int> names; // names that stand in it as words and have no other header
+    int queue = openQueue; // the name whose lines this header opens
+    QSet<int> names;       // names that stand in it as words and have no other header
+    bool unasked = false;  // may be the header of a queue listed unasked
 };
 
 // The lines lpstat's layout allows for each queue: one header line holding
 // the queue's name as a word, then at most a state message, whose first line
 // begins with a tab and whose later lines may read like anything. So the
 // first line and a line right after a header are headers, and every name has
-// exactly one. Settles what follows from that for every possible reading;
-// false when no reading fits.
+// exactly one; a queue listed unasked has a header holding its name too.
+// Settles what follows from that for every possible reading; false when no
+// reading fits.
 class AnswerSplit
 {
 public:
@@ -37,7 +42,7 @@ public:
         if (m_lines.isEmpty() || m_lines.first().tabbed)
             return false;
         for (AnswerLine &line : m_lines) {
-            if (line.tabbed || line.names.isEmpty())
+            if (line.tabbed || (line.names.isEmpty() && !line.unasked))
                 line.role = LineRole::Message;
         }
         m_lines.first().role = LineRole::Header;
@@ -67,7 +72,7 @@ private:
             AnswerLine &line = m_lines[i];
             if (i == lineIndex || !line.names.remove(name))
                 continue;
-            if (line.names.isEmpty() && line.role == LineRole::Open)
+            if (line.names.isEmpty() && !line.unasked && line.role == LineRole::Open)
                 line.role = LineRole::Message;
         }
         m_changed = true;
@@ -91,17 +96,23 @@ private:
         return true;
     }
 
-    // A header that holds one name still without a header is that name's.
+    // A header that holds one name still without a header, and no name of a
+    // queue listed unasked, is that name's; one that holds only the latter
+    // is such a queue's.
     bool nameLoneHeaders()
     {
         for (int i = 0; i < m_lines.size(); ++i) {
-            const AnswerLine &line = m_lines.at(i);
-            if (line.role != LineRole::Header || line.queue >= 0)
+            AnswerLine &line = m_lines[i];
+            if (line.role != LineRole::Header || line.queue != openQueue)
                 continue;
-            if (line.names.isEmpty())
-                return false;
-            if (line.names.size() == 1)
+            if (line.names.isEmpty()) {
+                if (!line.unasked)
+                    return false;
+                line.queue = unaskedQueue;
+                m_changed = true;
+            } else if (line.names.size() == 1 && !line.unasked) {
                 place(i, *line.names.cbegin());
+            }
         }
         return true;
     }
@@ -113,7 +124,7 @@ private:
         QVector<int> lastCandidate(m_headerOf.size(), -1);
         for (int i = 0; i < m_lines.size(); ++i) {
             const AnswerLine &line = m_lines.at(i);
-            if (line.role == LineRole::Message || line.queue >= 0)
+            if (line.role == LineRole::Message || line.queue != openQueue)
                 continue;
             for (int name : line.names) {
                 ++candidates[name];
@@ -126,7 +137,7 @@ private:
             if (candidates.at(name) == 0)
                 return false;
             // Placing another name may have taken this one's line.
-            if (candidates.at(name) == 1 && m_lines.at(lastCandidate.at(name)).queue < 0)
+            if (candidates.at(name) == 1 && m_lines.at(lastCandidate.at(name)).queue == openQueue)
                 place(lastCandidate.at(name), name);
         }
         return true;
@@ -134,7 +145,7 @@ private:
 
     // A header makes every untabbed line after it a header, up to the next
     // tab: an open line is none when such a run holds a message, or fewer
-    // names than lines still without one.
+    // names than lines that must open an asked queue's part.
     void closeCrowdedRuns()
     {
         for (int i = 0; i < m_lines.size(); ++i) {
@@ -146,7 +157,7 @@ private:
             for (int j = i; j < m_lines.size() && !m_lines.at(j).tabbed && !message; ++j) {
                 const AnswerLine &line = m_lines.at(j);
                 message = line.role == LineRole::Message;
-                if (line.queue < 0) {
+                if (line.queue == openQueue && !line.unasked) {
                     ++unnamed;
                     names.unite(line.names);
                 }
@@ -158,31 +169,107 @@ private:
         }
     }
 
-    // Every name has one header: once the headers are all known, the other
-    // lines are messages; when the open lines are just enough, all are headers.
+    // Every name has one header: once the headers are all known, no other
+    // line is an asked queue's; when the lines that may be one are just
+    // enough, all are.
     bool countHeaders()
     {
-        int headers = 0;
-        int open = 0;
+        int headers = 0;  // lines that must open an asked queue's part
+        int possible = 0; // lines that may
         for (const AnswerLine &line : qAsConst(m_lines)) {
-            headers += line.role == LineRole::Header;
-            open += line.role == LineRole::Open;
+            if (line.role == LineRole::Header && (line.queue >= 0 || (line.queue == openQueue && !line.unasked)))
+                ++headers;
+            else if (line.role != LineRole::Message && line.queue == openQueue && !line.names.isEmpty())
+                ++possible;
         }
         const int wanted = m_headerOf.size();
-        if (headers > wanted || headers + open < wanted)
+        if (headers > wanted || headers + possible < wanted)
             return false;
-        if (open == 0 || (headers < wanted && headers + open > wanted))
+        if (possible == 0 || (headers < wanted && headers + possible > wanted))
             return true;
         for (AnswerLine &line : m_lines) {
-            if (line.role == LineRole::Open)
-                line.role = headers == wanted ? LineRole::Message : LineRole::Header;
+            if (line.role == LineRole::Message || line.queue != openQueue || line.names.isEmpty())
+                continue;
+            if (line.role == LineRole::Header && !line.unasked)
+                continue;
+            if (headers == wanted) {
+                line.names.clear();
+                if (!line.unasked)
+                    line.role = LineRole::Message;
+                else if (line.role == LineRole::Header)
+                    line.queue = unaskedQueue;
+            } else {
+                line.unasked = false;
+                line.role = LineRole::Header;
+            }
         }
         m_changed = true;
         return true;
     }
 };
 
+QByteArray asciiFolded(QByteArray bytes)
+{
+    for (char &c : bytes) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return bytes;
+}
+
+// The names of the queues lpstat lists beside the asked ones: those that
+// equal, ignoring ASCII case, consecutive items of the list joined by commas,
+// where that join is not itself a name asked.
+class UnaskedNames
+{
+public:
+    UnaskedNames(const QStringList &queueNames, const QHash<QByteArray, int> &asked)
+        : m_items(lpstatQueueList(queueNames).toUtf8().split(',')), m_asked(asked)
+    {
+        for (int i = 0; i < m_items.size(); ++i)
+            m_positions[asciiFolded(m_items.at(i))].append(i);
+    }
+
+    // Whether a word that is no name asked names a queue listed unasked.
+    bool contains(const QByteArray &word)
+    {
+        auto known = m_known.constFind(word);
+        if (known == m_known.constEnd())
+            known = m_known.insert(word, find(word));
+        return known.value();
+    }
+
+private:
+    QList<QByteArray> m_items;
+    const QHash<QByteArray, int> &m_asked;
+    QHash<QByteArray, QVector<int>> m_positions; // of each folded item
+    QHash<QByteArray, bool> m_known;             // words already looked up
+
+    bool find(const QByteArray &word) const
+    {
+        const QList<QByteArray> pieces = asciiFolded(word).split(',');
+        for (int first : m_positions.value(pieces.first())) {
+            if (first + pieces.size() > m_items.size())
+                continue;
+            int k = 1;
+            while (k < pieces.size() && asciiFolded(m_items.at(first + k)) == pieces.at(k))
+                ++k;
+            if (k == pieces.size() && !m_asked.contains(m_items.mid(first, k).join(',')))
+                return true;
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+QString lpstatQueueList(const QStringList &queueNames)
+{
+    const QString list = queueNames.join(QLatin1Char(','));
+    if (list == QLatin1String("all"))
+        return QStringLiteral("all,all");
+    return list;
+}
 
 QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QStringList &queueNames)
 {
@@ -195,6 +282,7 @@ QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QS
             distinct.insert(bytes, distinct.size());
         distinctOf.append(distinct.value(bytes));
     }
+    UnaskedNames unasked(queueNames, distinct);
 
     QVector<AnswerLine> lines;
     QVector<QVector<int>> linesOfName(distinct.size());
@@ -208,11 +296,15 @@ QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QS
         // A tabbed line is a message: the names in it do not count.
         if (!line.tabbed) {
             for (const QByteArray &word : standardOutput.mid(start, end - start).split(' ')) {
-                const auto found = distinct.constFind(word);
-                if (word.isEmpty() || found == distinct.constEnd() || line.names.contains(found.value()))
+                if (word.isEmpty())
                     continue;
-                line.names.insert(found.value());
-                linesOfName[found.value()].append(lines.size());
+                const auto found = distinct.constFind(word);
+                if (found == distinct.constEnd())
+                    line.unasked = line.unasked || unasked.contains(word);
+                else if (!line.names.contains(found.value())) {
+                    line.names.insert(found.value());
+                    linesOfName[found.value()].append(lines.size());
+                }
             }
         }
         lines.append(line);
@@ -231,8 +323,9 @@ QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QS
         int next = i + 1;
         while (next < lines.size() && lines.at(next).role == LineRole::Message)
             ++next;
-        // A line that may still open another queue's part may end this one.
-        if (next < lines.size() && lines.at(next).role == LineRole::Open)
+        // A line that may still open another asked queue's part may end this
+        // one; a line naming a queue listed unasked is never an asked queue's.
+        if (next < lines.size() && lines.at(next).role == LineRole::Open && !lines.at(next).unasked)
             continue;
         const int end = next < lines.size() ? lines.at(next).start : standardOutput.size();
         distinctParts[lines.at(i).queue] = standardOutput.mid(lines.at(i).start, end - lines.at(i).start);

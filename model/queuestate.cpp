@@ -45,20 +45,25 @@ QString lpstatFailedText()
 }
 
 // Attached to its switch, a name that begins with "-" cannot be read as
-// options ("lpstat -p -Evil" lists every queue). lpstat takes the list "all"
-// for every queue, and "all,all" for the queue of that name alone.
-QStringList lpstatArguments(const QString &queueList)
+// options ("lpstat -p -Evil" lists every queue).
+QStringList lpstatArguments(const QStringList &queueNames)
 {
-    if (queueList == QLatin1String("all"))
-        return {QStringLiteral("-pall,all")};
-    return {QStringLiteral("-p") + queueList};
+    return {QStringLiteral("-p") + lpstatQueueList(queueNames)};
 }
 
-QString stateOf(const ProcessResult &result)
+// The state from a run for one queue. A list of more than one item (a name
+// with a comma, "all,all") also lists other queues: only the queue's own
+// lines count, and without them it is not there.
+QString stateOf(const QString &queueName, const ProcessResult &result)
 {
     if (!result.succeeded())
         return lpstatFailedText();
-    return printerStateText(lpstatOutputText(result.standardOutput));
+    if (!lpstatQueueList({queueName}).contains(QLatin1Char(',')))
+        return printerStateText(lpstatOutputText(result.standardOutput));
+    const QByteArray own = lpstatOutputByQueue(result.standardOutput, {queueName}).first();
+    if (own.isEmpty())
+        return lpstatFailedText();
+    return printerStateText(lpstatOutputText(own));
 }
 
 } // namespace
@@ -110,7 +115,8 @@ QString printerState(const QString &queueName)
     // "-p" alone would ask for every queue.
     if (queueName.isEmpty())
         return lpstatFailedText();
-    return stateOf(ProcessRunner::run(QStringLiteral("lpstat"), lpstatArguments(queueName), lpstatTimeoutMs));
+    return stateOf(queueName,
+                   ProcessRunner::run(QStringLiteral("lpstat"), lpstatArguments({queueName}), lpstatTimeoutMs));
 }
 
 QStringList printerStates(const QStringList &queueNames, int listRoom)
@@ -148,7 +154,7 @@ QStringList printerStates(const QStringList &queueNames, int listRoom)
         batchNames.last().append(name);
     }
     for (const QStringList &names : qAsConst(batchNames))
-        batchArguments.append(lpstatArguments(names.join(QLatin1Char(','))));
+        batchArguments.append(lpstatArguments(names));
     const QList<ProcessResult> batchResults =
         ProcessRunner::runAll(QStringLiteral("lpstat"), batchArguments, lpstatTimeoutMs);
     for (int i = 0; i < batches.size(); ++i) {
@@ -168,10 +174,10 @@ QStringList printerStates(const QStringList &queueNames, int listRoom)
 
     QList<QStringList> aloneArguments;
     for (int row : qAsConst(alone))
-        aloneArguments.append(lpstatArguments(queueNames.at(row)));
+        aloneArguments.append(lpstatArguments({queueNames.at(row)}));
     const QList<ProcessResult> aloneResults =
         ProcessRunner::runAll(QStringLiteral("lpstat"), aloneArguments, lpstatTimeoutMs);
     for (int i = 0; i < alone.size(); ++i)
-        states[alone.at(i)] = stateOf(aloneResults.at(i));
+        states[alone.at(i)] = stateOf(queueNames.at(alone.at(i)), aloneResults.at(i));
     return states;
 }

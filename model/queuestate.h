@@ -8,8 +8,11 @@
 // the QObject context), from "lpstat -pNAME" in whatever language lpstat
 // speaks. The queue name goes to lpstat attached to its switch, never
 // through a shell; a queue named "all" as "-pall,all", since "-pall" lists
-// every queue. lpstat that cannot be run, or that fails (an unknown
-// queue), answers "Error: Printer does not exist or lpstat failed.".
+// every queue. Where lpstat also lists other queues (a name with a comma
+// brings its pieces, "all,all" the queue "all") only the queue's own lines
+// count. lpstat that cannot be run, or that fails (an unknown queue), and an
+// answer without lines that are surely the queue's own, answer
+// "Error: Printer does not exist or lpstat failed.".
 QString printerState(const QString &queueName);
 // The longest list of names, in bytes, that one lpstat started now can take:
 // within the system's limit for one argument and for the whole command line
