@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +8,11 @@
 // the QObject context), from "lpstat -pNAME" in whatever language lpstat
 // speaks. The queue name goes to lpstat attached to its switch, never
 // through a shell; a queue named "all" as "-pall,all", since "-pall" lists
-// every queue. lpstat that cannot be run, or that fails (an unknown
-// queue), answers "Error: Printer does not exist or lpstat failed.".
+// every queue. Where lpstat also lists other queues (a name with a comma
+// brings its pieces, "all,all" the queue "all") only the queue's own lines
+// count. lpstat that cannot be run, or that fails (an unknown queue), and an
+// answer without lines that are surely the queue's own, answer
+// "Error: Printer does not exist or lpstat failed.".
 QString printerState(const QString &queueName);
 // The longest list of names, in bytes, that one lpstat started now can take:
 // within the system's limit for one argument and for the whole command line
@@ -24,12 +26,6 @@ int lpstatListRoom();
 // does each queue whose lines the answer cannot tell apart from another's;
 // all runs of a call go together.
 QStringList printerStates(const QStringList &queueNames, int listRoom = lpstatListRoom());
-// lpstat's answer for several queues split by queue: for each name, in the
-// order given, the lines its own "lpstat -pNAME" prints, or nothing where
-// more than one reading of the answer is possible (names that are words of
-// lpstat's own sentence, a state message over several lines that reads like
-// a queue's line). Nothing for any name when no reading fits the answer.
-QList<QByteArray> lpstatOutputByQueue(const QByteArray &standardOutput, const QStringList &queueNames);
 // The state word for lpstat's output (line feeds already dropped), or the
 // output itself when no word matches.
 QString printerStateText(const QString &output);
@@ -37,8 +33,3 @@ QString printerStateText(const QString &output);
 // at most 1022 bytes, decoded as UTF-8.
 QString lpstatOutputText(const QByteArray &standardOutput);
 
-// "Rotate 180°" in the system locale's language, without the translator.
-QString rotate180Label();
-// The same for a locale name such as "de_DE"; the language code is the part
-// before the first "_", compared case-sensitively.
-QString rotate180LabelFor(const QString &localeName);

@@ -2,7 +2,7 @@
 
 #include "optionstore.h"
 #include "pagewidgets.h"
-#include "queuestate.h"
+#include "rotatelabel.h"
 #include "settingsfile.h"
 
 #include <QFrame>

@@ -1,8 +1,10 @@
 #include <QtTest>
 
+#include "lpstatanswer.h"
 #include "processrunner.h"
 #include "queuepause.h"
 #include "queuestate.h"
+#include "rotatelabel.h"
 
 #include <QTranslator>
 
@@ -336,6 +338,108 @@ private slots:
         QCOMPARE(oneByOne, expected);
     }
 
+    // lpstat lists a queue whose name joins consecutive names of the list by
+    // their commas ("-pQ2,x" also lists "Q2,x", ignoring ASCII case; "-pall,all"
+    // also "all,all"), and a name with a comma brings its pieces: each state
+    // comes from the queue's own lines, in a list and asked alone.
+    void commaNamesReadTheirOwnLines_data()
+    {
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("paused");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList pieces{"Q2", "x", "Q2,x"};
+        QTest::newRow("its pieces, idle between them")
+            << pieces << QStringList{"Q2", "x"} << QStringList{"Q2", "x"} << QStringList{"Paused", "Paused"};
+        QTest::newRow("its pieces the other way")
+            << pieces << QStringList{"Q2", "x"} << QStringList{"x", "Q2"} << QStringList{"Paused", "Paused"};
+        QTest::newRow("a piece twice around it")
+            << pieces << QStringList{"Q2", "x"} << QStringList{"x", "Q2", "x"}
+            << QStringList{"Paused", "Paused", "Paused"};
+        QTest::newRow("alone, its pieces idle")
+            << pieces << QStringList{"Q2,x"} << QStringList{"Q2,x"} << QStringList{"Paused"};
+        QTest::newRow("beside its pieces")
+            << pieces << QStringList{"Q2"} << QStringList{"Q2", "Q2,x", "x"} << QStringList{"Paused", "Idle", "Idle"};
+        QTest::newRow("no queue, its pieces are")
+            << QStringList{"Q2", "x"} << QStringList{"Q2"} << QStringList{"Q2,x", "x"}
+            << QStringList{"Error: Printer does not exist or lpstat failed.", "Idle"};
+        QTest::newRow("another case")
+            << QStringList{"Q2", "x", "q2,X"} << QStringList{"Q2", "x"} << QStringList{"Q2", "x"}
+            << QStringList{"Paused", "Paused"};
+        const QStringList alls{"all", "all,all"};
+        QTest::newRow("all beside all,all") << alls << QStringList{"all"} << QStringList{"all"} << QStringList{"Paused"};
+        QTest::newRow("all,all alone")
+            << alls << QStringList{"all,all"} << QStringList{"all,all"} << QStringList{"Paused"};
+    }
+
+    void commaNamesReadTheirOwnLines()
+    {
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, paused);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, expected);
+        QueueRestorer restorer;
+        for (const QString &name : added) {
+            restorer.added << name;
+            QVERIFY(runTool("lpadmin", {"-p" + name, "-E", "-v", "file:/dev/null", "-P",
+                                        QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}));
+        }
+        QString error;
+        for (const QString &name : paused)
+            QVERIFY2(queuepause::setPaused(name, true, &error), qPrintable(error));
+        QStringList oneByOne;
+        for (const QString &name : names)
+            oneByOne << printerState(name);
+        QCOMPARE(oneByOne, expected);
+        QCOMPARE(printerStates(names), expected);
+    }
+
+    // Beside a queue that the list names by two of its names, the sample
+    // queues and the two keep one lpstat run, each part what the queue's own
+    // run prints. A stand-in first on the child's PATH counts the runs.
+    void commaQueueKeepsTheListsRun_data()
+    {
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("Q2,x") << "Q2,x";
+        QTest::newRow("another case") << "q2,X";
+    }
+
+    void commaQueueKeepsTheListsRun()
+    {
+        QFETCH(QString, listed);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(writeCountingLpstat(dir.path() + "/bin"));
+        QueueRestorer restorer;
+        for (const QString &name : QStringList{"Q2", "x", listed}) {
+            restorer.added << name;
+            QVERIFY(runTool("lpadmin", {"-p" + name, "-E", "-v", "file:/dev/null", "-P",
+                                        QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}));
+        }
+        QString error;
+        QVERIFY2(queuepause::setPaused("Q2", true, &error), qPrintable(error));
+        QVERIFY2(queuepause::setPaused("x", true, &error, "Out of paper"), qPrintable(error));
+
+        const QStringList names =
+            QString::fromLocal8Bit(qgetenv("HALVANE_CUPS_QUEUES")).split(' ', Qt::SkipEmptyParts) + QStringList{"Q2", "x"};
+        const ProcessResult child = ProcessRunner::run(
+            "env",
+            {"PATH=" + dir.path() + "/bin:" + QString::fromLocal8Bit(qgetenv("PATH")),
+             "HALVANE_LPSTAT_LOG=" + dir.path() + "/runs", "HALVANE_QUERY_PROBE=" + names.join(' '),
+             QCoreApplication::applicationFilePath()},
+            60000);
+        QVERIFY2(child.succeeded(), child.standardError.constData());
+        QHash<QString, QStringList> report;
+        for (const QString &line : QString::fromUtf8(child.standardOutput).split('\n', Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split('\t');
+            report.insert(fields.first(), fields.mid(1));
+        }
+        QCOMPARE(report.value("unresolved"), QStringList());
+        QCOMPARE(report.value("runs"), QStringList{"1"});
+        QCOMPARE(report.value("state Q2"), QStringList{"Paused"});
+        QCOMPARE(report.value("state x"), QStringList{"Paused"});
+    }
+
     // A list's states, with the runs together, are the states of the names
     // one by one, row by row; also past the runs that go at once.
     void statesOfAListAreThoseOneByOne_data()
@@ -454,6 +558,29 @@ private slots:
         QTest::newRow("a name asked twice")
             << QByteArray("printer A is idle.\nprinter B is idle.\n") << QStringList{"A", "B", "A"}
             << QList<QByteArray>{"printer A is idle.\n", "printer B is idle.\n", "printer A is idle.\n"};
+
+        // Queues the list names by more than one of its items, or a name
+        // with a comma by its pieces: their lines are no asked queue's.
+        const QByteArray paused = "disabled since Mon -\n\tPaused\n";
+        QTest::newRow("a queue named by two items")
+            << QByteArray("printer Q2 " + paused + "printer Q2,x is idle.\nprinter x " + paused)
+            << QStringList{"Q2", "x"} << QList<QByteArray>{"printer Q2 " + paused, "printer x " + paused};
+        QTest::newRow("in another case, among three")
+            << QByteArray("printer A is idle.\nprinter Q2 " + paused + "printer q2,X is idle.\nprinter x " + paused)
+            << QStringList{"A", "Q2", "x"}
+            << QList<QByteArray>{"printer A is idle.\n", "printer Q2 " + paused, "printer x " + paused};
+        QTest::newRow("a name with a comma asked alone")
+            << QByteArray("printer Q2 " + paused + "printer Q2,x is idle.\nprinter x " + paused)
+            << QStringList{"Q2,x"} << QList<QByteArray>{"printer Q2,x is idle.\n"};
+        QTest::newRow("all, asked as all,all")
+            << QByteArray("printer all " + paused + "printer all,all is idle.\n") << QStringList{"all"}
+            << QList<QByteArray>{"printer all " + paused};
+        // Followed by a line that cannot be a header, it cannot be one.
+        QTest::newRow("a reason line naming such a queue")
+            << QByteArray("printer Q2 disabled since Mon -\n\tOut of paper\nsee Q2,x\nthen tray 2\nprinter x is idle.\n")
+            << QStringList{"Q2", "x"}
+            << QList<QByteArray>{"printer Q2 disabled since Mon -\n\tOut of paper\nsee Q2,x\nthen tray 2\n",
+                                 "printer x is idle.\n"};
 
         // Lines that more than one reading allows get no part; the others
         // keep theirs.
