@@ -35,7 +35,7 @@ if [ "$as_user" = 1 ] && [ "$(id -u)" = 0 ]; then
   vars=()
   while IFS= read -r name; do
     vars+=("$name=${!name}")
-  done < <(compgen -e | grep -E '^(QT_|CUPS_|HALVANE_|DBUS_|LANG$|LC_|PATH$|TMPDIR$|XDG_CONFIG_HOME$)' || true)
+  done < <(compgen -e | grep -E '^(QT_|CUPS_|HALVANE_|DBUS_|LANG$|LC_|PATH$|TMPDIR$|XDG_CONFIG_HOME$|ASAN_OPTIONS$|UBSAN_OPTIONS$)' || true)
   exec runuser -u "$user" -- env -i "${vars[@]}" HOME="$home" USER="$user" LOGNAME="$user" "$@"
 fi
 exec "$@"
