@@ -1,5 +1,7 @@
 #include "lpoptionscommand.h"
 
+#include "queueppd.h"
+
 #include <QFile>
 
 #include <cups/cups.h>
@@ -28,15 +30,15 @@ bool LpoptionsCommand::ppdFileKeywords(const QString &ppdPath, QStringList *keyw
     return true;
 }
 
-bool LpoptionsCommand::queuePpdKeywords(const QString &queueName, QStringList *keywords)
+bool LpoptionsCommand::queuePpdKeywords(const QString &queueName, QStringList *keywords, bool *unanswered)
 {
-    const char *copy = cupsGetPPD(queueName.toUtf8().constData());
-    if (!copy)
+    const QueuePpd queuePpd(queueName);
+    if (unanswered)
+        *unanswered = queuePpd.unanswered;
+    if (!queuePpd.ppd)
         return false;
-    const QByteArray copyPath(copy);
-    const bool opened = ppdFileKeywords(QFile::decodeName(copyPath), keywords);
-    QFile::remove(QFile::decodeName(copyPath));
-    return opened;
+    *keywords = topLevelKeywords(queuePpd.ppd);
+    return true;
 }
 
 QStringList LpoptionsCommand::arguments(const QString &queueName, const QStringList &keywords,

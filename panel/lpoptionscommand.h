@@ -19,8 +19,9 @@ public:
     // be opened as a PPD.
     static bool ppdFileKeywords(const QString &ppdPath, QStringList *keywords);
     // The same for a queue's PPD fetched from CUPS; the temporary copy is
-    // removed again.
-    static bool queuePpdKeywords(const QString &queueName, QStringList *keywords);
+    // removed again. unanswered, when given, tells a failed fetch for want of
+    // an answer from CUPS.
+    static bool queuePpdKeywords(const QString &queueName, QStringList *keywords, bool *unanswered = nullptr);
 
     // "-pQUEUE", then "-o KEY=VALUE" for every keyword, in the keywords'
     // order, whose snapshot value (the one added last) is not empty.
