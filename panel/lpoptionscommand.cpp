@@ -1,5 +1,8 @@
 #include "lpoptionscommand.h"
 
+#include "queuedefaults.h"
+#include "queueppd.h"
+
 #include <QFile>
 
 #include <cups/cups.h>
@@ -28,15 +31,15 @@ bool LpoptionsCommand::ppdFileKeywords(const QString &ppdPath, QStringList *keyw
     return true;
 }
 
-bool LpoptionsCommand::queuePpdKeywords(const QString &queueName, QStringList *keywords)
+bool LpoptionsCommand::queuePpdKeywords(const QString &queueName, QStringList *keywords, bool *unanswered)
 {
-    const char *copy = cupsGetPPD(queueName.toUtf8().constData());
-    if (!copy)
+    const QueuePpd queuePpd(queueName);
+    if (unanswered)
+        *unanswered = queuePpd.unanswered;
+    if (!queuePpd.ppd)
         return false;
-    const QByteArray copyPath(copy);
-    const bool opened = ppdFileKeywords(QFile::decodeName(copyPath), keywords);
-    QFile::remove(QFile::decodeName(copyPath));
-    return opened;
+    *keywords = topLevelKeywords(queuePpd.ppd);
+    return true;
 }
 
 QStringList LpoptionsCommand::arguments(const QString &queueName, const QStringList &keywords,
@@ -56,4 +59,33 @@ QStringList LpoptionsCommand::arguments(const QString &queueName, const QStringL
 ProcessResult LpoptionsCommand::run(const QStringList &arguments, int timeout)
 {
     return ProcessRunner::run(QStringLiteral("lpoptions"), arguments, timeout);
+}
+
+LpoptionsCommand::Outcome LpoptionsCommand::readBack(const QString &queueName, const QStringList &arguments)
+{
+    const QueueDefaults defaults(queueName);
+    if (!defaults.answered())
+        return Outcome::Unanswered;
+    if (!defaults.found())
+        return Outcome::NotTaken;
+    for (int i = 1; i + 1 < arguments.size(); i += 2) {
+        if (arguments.at(i) == QLatin1String("-o") && !defaults.hold(arguments.at(i + 1)))
+            return Outcome::NotTaken;
+    }
+    return Outcome::Taken;
+}
+
+LpoptionsCommand::Outcome LpoptionsCommand::apply(const QString &queueName, const SettingsSnapshot &snapshot,
+                                                  int timeout)
+{
+    QStringList keywords;
+    bool unanswered = false;
+    if (!queuePpdKeywords(queueName, &keywords, &unanswered))
+        return unanswered ? Outcome::Unanswered : Outcome::NotTaken;
+    const QStringList words = arguments(queueName, keywords, snapshot);
+    const bool ran = run(words, timeout).succeeded();
+    // An lpoptions that exits 0 may have written nothing, as when CUPS went
+    // away under it; one that failed may have found the values there already.
+    const Outcome held = readBack(queueName, words);
+    return held == Outcome::Taken && !ran ? Outcome::NotTaken : held;
 }

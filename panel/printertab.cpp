@@ -4,6 +4,7 @@
 #include "optionstore.h"
 #include "ppdimport.h"
 #include "printertable.h"
+#include "queueppd.h"
 #include "queuestate.h"
 #include "retiredstore.h"
 #include "sessionstate.h"
@@ -18,46 +19,12 @@
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
-#include <unistd.h>
 
 namespace {
 
 const QString trueName = QStringLiteral("True");
 const QString falseName = QStringLiteral("False");
 constexpr int emptyColumnWidth = 186;
-
-// The PPD of one queue, fetched from CUPS into a temporary file and opened;
-// the file is closed and removed when this goes.
-class QueuePpd
-{
-public:
-    explicit QueuePpd(const QString &queue)
-    {
-        const QByteArray name = queue.toUtf8();
-        if (const char *path = cupsGetPPD(name.constData())) {
-            file = QByteArray(path);
-            ppd = ppdOpenFile(path);
-        } else {
-            unanswered = CupsDestinations::lastCallUnanswered();
-        }
-    }
-    ~QueuePpd()
-    {
-        if (ppd)
-            ppdClose(ppd);
-        if (!file.isEmpty())
-            ::unlink(file.constData());
-    }
-    QueuePpd(const QueuePpd &) = delete;
-    QueuePpd &operator=(const QueuePpd &) = delete;
-
-    ppd_file_t *ppd = nullptr;
-    // No PPD because CUPS gave no answer, not because the queue has none.
-    bool unanswered = false;
-
-private:
-    QByteArray file;
-};
 
 // The maker's queues: manufacturer, one of its filters and its device ID.
 bool isMakerPpd(ppd_file_t *ppd)

@@ -289,11 +289,15 @@ void ZelDialog::showApplyError(const QString &text)
     box.exec();
 }
 
-void ZelDialog::showCupsUnreachable()
+void ZelDialog::showCupsUnreachable(bool settingsSaved)
 {
     closeAfterApply = false;
-    showApplyError(tr("Error: The printing system (CUPS) cannot be reached. Your changes were not applied "
-                      "and are kept; click Apply again in a moment."));
+    if (settingsSaved)
+        showApplyError(tr("Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the "
+                          "printing system did not take them; click Apply again in a moment."));
+    else
+        showApplyError(tr("Error: The printing system (CUPS) cannot be reached. Your changes were not applied "
+                          "and are kept; click Apply again in a moment."));
 }
 
 bool ZelDialog::writeTolpoptions()
@@ -304,7 +308,7 @@ bool ZelDialog::writeTolpoptions()
     bool cupsAnswers = true;
     const QSet<QString> installed = installedPrinterNames(&cupsAnswers);
     if (!cupsAnswers) {
-        showCupsUnreachable();
+        showCupsUnreachable(false);
         return false;
     }
     if (!installed.contains(queueName)) {
@@ -323,25 +327,20 @@ bool ZelDialog::writeTolpoptions()
     // queue and the other programs still get them, and the user is told.
     const bool fileWritten = writeProfileFile(userDataDir + queueName + QStringLiteral(".cfg"), *snapshot, true);
 
-    QStringList keywords;
-    bool ran = false;
-    if (LpoptionsCommand::queuePpdKeywords(queueName, &keywords))
-        ran = LpoptionsCommand::run(LpoptionsCommand::arguments(queueName, keywords, *snapshot)).succeeded();
-    // The PPD fetch and lpoptions fail too when CUPS went away meanwhile.
-    if (!ran)
-        installedPrinterNames(&cupsAnswers);
-    if (ran)
+    const LpoptionsCommand::Outcome outcome = LpoptionsCommand::apply(queueName, *snapshot);
+    const bool taken = outcome == LpoptionsCommand::Outcome::Taken;
+    if (taken)
         writeOtherApplicationSettings(*snapshot);
     if (!fileWritten)
         showApplyError(tr("Error: The settings file could not be written."));
-    if (!ran && !cupsAnswers) {
-        showCupsUnreachable();
-    } else if (!ran) {
+    if (outcome == LpoptionsCommand::Outcome::Unanswered) {
+        showCupsUnreachable(fileWritten);
+    } else if (!taken) {
         showApplyError(tr("Error: Printer does not exist or lpoptions failed."));
         tabWidget->setCurrentIndex(0);
         checkInstalledPrinters();
     }
-    return fileWritten && ran;
+    return fileWritten && taken;
 }
 
 void ZelDialog::writeOtherApplicationSettings(const SettingsSnapshot &snapshot)

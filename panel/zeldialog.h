@@ -94,9 +94,10 @@ protected:
     // The selected queue is gone from CUPS: nothing stays selected, and the
     // user is told.
     void dropVanishedSelection();
-    // CUPS gave no answer: nothing applied, and OK keeps the panel open so
-    // the changes wait for the next Apply.
-    void showCupsUnreachable();
+    // CUPS gave no answer: the queue took nothing (the settings file holds
+    // the changes when saved), and OK keeps the panel open so they wait for
+    // the next Apply.
+    void showCupsUnreachable(bool settingsSaved);
     // Told once at start when userDataDir is someone else's or open to all.
     void showUnsafeFolderNotice();
     // Return and Enter press none of OK, Apply and Cancel.

@@ -1110,6 +1110,10 @@ Rechargement de la liste.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Sélectionnez de nouveau l&apos;imprimante dans un instant.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
+        <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Vos paramètres ont été enregistrés, mais le système d&apos;impression ne les a pas pris en compte ; cliquez de nouveau sur Appliquer dans un instant.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

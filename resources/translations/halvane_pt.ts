@@ -1110,6 +1110,10 @@ A recarregar a lista.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Erro: não é possível contactar o sistema de impressão (CUPS). Selecione novamente a impressora daqui a pouco.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
+        <translation>Erro: não é possível contactar o sistema de impressão (CUPS). As suas definições foram guardadas, mas o sistema de impressão não as aceitou; clique novamente em Aplicar daqui a pouco.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

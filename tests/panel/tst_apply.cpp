@@ -1,6 +1,7 @@
 // Apply on the main dialog against the private cupsd, as an ordinary user:
 // the settings file, lpoptions (real, or a stand-in first on PATH that
-// records its words, fails or hangs) and other programs' print settings.
+// records its words and passes them on, fails, hangs or writes nothing) and
+// other programs' print settings.
 #include "boxrecorder.h"
 #include "commandstandin.h"
 #include "dialogsession.h"
@@ -49,6 +50,8 @@ class ApplyTest : public QObject
 private:
     DialogSession session{QStringLiteral("tst-apply"), DialogSession::PrivateCups};
     QByteArray savedPath;
+    // The stand-in's end that hands its words to the real lpoptions.
+    QByteArray passOn;
     std::unique_ptr<TemporaryHome> home;
     std::unique_ptr<QTemporaryDir> bin;
 
@@ -97,6 +100,10 @@ private slots:
     {
         QVERIFY2(session.start(), session.whyNot());
         savedPath = qgetenv("PATH");
+        QString lpoptions = QStandardPaths::findExecutable(QStringLiteral("lpoptions"));
+        QVERIFY2(!lpoptions.isEmpty(), "no lpoptions on PATH");
+        lpoptions.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+        passOn = "exec '" + QFile::encodeName(lpoptions) + "' \"$@\"\n";
     }
 
     // A HOME of each test's own: a good Apply removes the file planted there.
@@ -191,7 +198,7 @@ private slots:
         useFreshUser();
         ZelDialog dialog;
         selectQueue(dialog, queue);
-        putLpoptionsStandIn("exit 0\n");
+        putLpoptionsStandIn(passOn);
         BoxRecorder recorder;
         dialog.slotButtonApply();
         QCOMPARE(recorder.boxes, QStringList{applied});
@@ -211,15 +218,16 @@ private slots:
         QCOMPARE(words, expected);
     }
 
-    // An lpoptions that fails is a failure: the error box, the printer page
-    // in front, no success box, other programs untouched; the settings file
-    // was already written.
+    // An lpoptions that fails, or leaves the queue without the settings, is
+    // a failure: the error box, the printer page in front, no success box,
+    // other programs untouched; the settings file was already written.
     void failingLpoptions_data()
     {
         QTest::addColumn<QByteArray>("then");
         QTest::newRow("exit status 1") << QByteArray("exit 1\n");
         QTest::newRow("ended by a signal") << QByteArray("kill -KILL $$\n");
         QTest::newRow("hangs for longer than 30 s") << QByteArray("exec sleep 40\n");
+        QTest::newRow("exit status 0, nothing written") << QByteArray("exit 0\n");
     }
 
     void failingLpoptions()
@@ -255,7 +263,7 @@ private slots:
         QTest::addColumn<QByteArray>("then");
         QTest::addColumn<QStringList>("boxes");
         const QString fileError = QStringLiteral("Error|Error: The settings file could not be written.");
-        QTest::newRow("lpoptions succeeds") << QByteArray("exit 0\n") << QStringList{fileError};
+        QTest::newRow("lpoptions succeeds") << passOn << QStringList{fileError};
         QTest::newRow("lpoptions fails too") << QByteArray("exit 1\n") << QStringList{fileError, lpoptionsFailed};
     }
 
@@ -313,7 +321,7 @@ private slots:
 
         QVERIFY(lpadmin({QStringLiteral("-x"), fadingQueue}));
         dialog.tabWidget->setCurrentIndex(2);
-        putLpoptionsStandIn("exit 0\n");
+        putLpoptionsStandIn(passOn);
         BoxRecorder recorder;
         if (ok)
             dialog.accept();

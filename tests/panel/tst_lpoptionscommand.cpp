@@ -1,6 +1,7 @@
 // The lpoptions road on its own: which PPD options pass on and in what order,
-// one argument per "-o" word, real lpoptions reading the values back, and
-// the failures of an lpoptions that fails, crashes, hangs or is missing.
+// one argument per "-o" word, real lpoptions reading the values back, the
+// failures of an lpoptions that fails, crashes, hangs or is missing, and the
+// read-back that tells whether the queue took what lpoptions was given.
 #include "commandstandin.h"
 #include "lpoptionscommand.h"
 #include "paneldriver.h"
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(SettingsSnapshot)
+Q_DECLARE_METATYPE(LpoptionsCommand::Outcome)
 
 namespace {
 const QString fixturePpd = QStringLiteral(HALVANE_FIXTURES "/apply-keywords.ppd");
@@ -114,6 +116,68 @@ private slots:
         QCOMPARE(values.value(QStringLiteral("PageSize")), QStringLiteral("Letter"));
         QCOMPARE(values.value(QStringLiteral("Duplex")), QStringLiteral("DuplexNoTumble"));
         QCOMPARE(values.value(QStringLiteral("Wtxt")), QStringLiteral("A B!"));
+    }
+
+    // Real lpoptions (or a stand-in), then the read-back of what the queue
+    // holds, each row in a HOME of its own. lpoptions reads each "-o" text as
+    // libcups parses options and leaves out a value the server has already
+    // (number-up=1 and print-color-mode=monochrome on this queue, as an
+    // admin's default would be), in any letters; the read-back follows it.
+    void readBackFollowsWhatLpoptionsKept_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QByteArray>("standIn");
+        QTest::addColumn<QByteArray>("leftOut");
+        QTest::addColumn<LpoptionsCommand::Outcome>("outcome");
+        const QString office = QStringLiteral("Quorvan_Office");
+        const auto taken = LpoptionsCommand::Outcome::Taken;
+        const auto notTaken = LpoptionsCommand::Outcome::NotTaken;
+
+        QTest::newRow("plain values") << office << QStringList({"PageSize=Letter", "Duplex=DuplexNoTumble"})
+                                      << QByteArray() << QByteArray() << taken;
+        QTest::newRow("a quoted value with a blank") << office << QStringList({"Wtxt=" + quotedWatermark})
+                                                     << QByteArray() << QByteArray() << taken;
+        QTest::newRow("a bare blank: two options, as lpoptions reads it")
+            << office << QStringList({"Wclr=Dark Red"}) << QByteArray() << QByteArray() << taken;
+        QTest::newRow("the server's own value") << office << QStringList({"Duplex=None", "number-up=1"})
+                                                << QByteArray() << QByteArray("number-up") << taken;
+        QTest::newRow("the server's own value in other letters")
+            << office << QStringList({"print-color-mode=MONOCHROME"}) << QByteArray() << QByteArray("print-color-mode")
+            << taken;
+        QTest::newRow("lpoptions exits 0 and writes nothing") << office << QStringList({"Duplex=DuplexNoTumble"})
+                                                              << QByteArray("exit 0\n") << QByteArray() << notTaken;
+        QTest::newRow("a queue CUPS does not know") << "No_Such_Queue" << QStringList({"Duplex=None"})
+                                                    << QByteArray() << QByteArray() << notTaken;
+    }
+
+    void readBackFollowsWhatLpoptionsKept()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QStringList, words);
+        QFETCH(QByteArray, standIn);
+        QFETCH(QByteArray, leftOut);
+        QFETCH(LpoptionsCommand::Outcome, outcome);
+        QVERIFY2(geteuid() != 0, "as root lpoptions writes the system-wide file: run as an ordinary user (CTest does)");
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "needs the private cupsd (CTest's cups fixture)");
+        TemporaryHome home;
+        QTemporaryDir bin;
+        if (!standIn.isEmpty()) {
+            QVERIFY(writeStandIn(bin.path(), QStringLiteral("lpoptions"), standIn));
+            qputenv("PATH", bin.path().toUtf8() + ':' + savedPath);
+        }
+
+        QStringList arguments = {QStringLiteral("-p") + queue};
+        for (const QString &word : qAsConst(words))
+            arguments << QStringLiteral("-o") << word;
+        LpoptionsCommand::run(arguments);
+        QCOMPARE(LpoptionsCommand::readBack(queue, arguments), outcome);
+        if (!leftOut.isEmpty()) {
+            // No file at all leaves it out too.
+            QFile file(home.filePath(QStringLiteral(".cups/lpoptions")));
+            const QByteArray kept = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            QVERIFY2(!kept.contains(leftOut), kept.constData());
+        }
     }
 
     void failuresAreFailures_data()
