@@ -168,6 +168,7 @@ void PrinterTab::buildPrinterTable()
     if (dialog && dialog->metaObject()->indexOfSlot("printerChanged(int,int,int,int)") >= 0)
         connect(printerTable, SIGNAL(currentCellChanged(int,int,int,int)),
                 dialog, SLOT(printerChanged(int,int,int,int)));
+    connect(printerTable, &PrinterTable::inputHandled, this, &PrinterTab::selectHeldQueue);
 }
 
 bool PrinterTab::listMakerPrinters(Listing *listing)
@@ -228,7 +229,6 @@ bool PrinterTab::reloadPrinters()
         return false;
 
     const bool tableWasBlocked = printerTable->blockSignals(true);
-    const QString currentName = rowQueueName(printerTable->currentRow());
     int widths[3];
     for (int column = 0; column < 3; ++column)
         widths[column] = printerTable->columnWidth(column);
@@ -247,14 +247,33 @@ bool PrinterTab::reloadPrinters()
 
     for (int column = 0; column < 3; ++column)
         printerTable->setColumnWidth(column, widths[column]);
-    // The same queue again, wherever it moved. When it is gone no row is
-    // selected: the queue now at its place is not the one the pages hold.
-    const int restoredRow = currentName.isEmpty() ? -1 : listing.queues.indexOf(currentName);
-    if (restoredRow >= 0)
-        printerTable->selectRow(restoredRow);
+    // By name: the rows may have moved, and the queue now at the old row is
+    // not the one the pages hold.
+    selectHeldQueue();
     blockWidgetSignals(false);
     printerTable->blockSignals(tableWasBlocked);
     return true;
+}
+
+void PrinterTab::selectHeldQueue()
+{
+    int row = -1;
+    if (currentOptionStore) {
+        const QString held = currentOptionStore->printerName();
+        for (int r = 0; r < printerTable->rowCount() && row < 0; ++r) {
+            if (rowQueueName(r) == held)
+                row = r;
+        }
+    }
+    const bool tableWasBlocked = printerTable->blockSignals(true);
+    if (row >= 0) {
+        printerTable->selectRow(row);
+    } else {
+        // No current row either, so a click on any row is a change.
+        printerTable->clearSelection();
+        printerTable->selectionModel()->clearCurrentIndex();
+    }
+    printerTable->blockSignals(tableWasBlocked);
 }
 
 void PrinterTab::changePrinter(int row, int collumn, int prev_row, int prev_collumn)

@@ -33,10 +33,11 @@ public:
     // stand, without reloading them.
     virtual void refreshOptionMarks();
 
-    // Rebuilds the table rows from CUPS, keeping the selected queue and the
-    // column widths; runs no printer change. A selected queue that is gone
-    // leaves no row selected. False when CUPS gave no answer: the table,
-    // its selection and knownPrinterNames then stay as they were.
+    // Rebuilds the table rows from CUPS, keeping the column widths, and
+    // selects the row of the queue the pages hold (none when that queue is
+    // gone or none is held); runs no printer change. False when CUPS gave
+    // no answer: the table, its selection and knownPrinterNames then stay
+    // as they were.
     bool reloadPrinters();
     // True when an installable option differs from its stored value.
     bool installedOptionsChanged() const { return changed; }
@@ -71,6 +72,9 @@ private:
     // "True"/"False" for a check box, the shown text for a combo box.
     QString installedValue(QWidget *editor) const;
     QString rowQueueName(int row) const;
+    // The highlighted and the current row become the row of the queue the
+    // pages hold, or none; no printer change runs.
+    void selectHeldQueue();
 
     PrinterTable *printerTable = nullptr;
     QLabel *installedOptionsLabel = nullptr;
