@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cups/cups.h>
@@ -122,11 +123,16 @@ void PrinterTab::buildPrinterTable()
     printerTable->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("Destination")));
     printerTable->setHorizontalHeaderItem(2, new QTableWidgetItem(tr("Status")));
 
-    // Without an answer from CUPS the table starts empty; the first refresh
-    // that gets one fills it.
+    // Without an answer from CUPS the table starts empty, and the page asks
+    // again until a listing gets one.
+    cupsRetry = new QTimer(this);
+    cupsRetry->setInterval(cupsRetryMs);
+    connect(cupsRetry, &QTimer::timeout, this, &PrinterTab::reloadPrinters);
     Listing listing;
-    if (!listMakerPrinters(&listing))
+    if (!listMakerPrinters(&listing)) {
         listing = Listing();
+        cupsRetry->start();
+    }
     showListing(listing);
 
     layout->addWidget(printerTable);
@@ -169,6 +175,11 @@ void PrinterTab::buildPrinterTable()
         connect(printerTable, SIGNAL(currentCellChanged(int,int,int,int)),
                 dialog, SLOT(printerChanged(int,int,int,int)));
     connect(printerTable, &PrinterTable::inputHandled, this, &PrinterTab::selectHeldQueue);
+}
+
+bool PrinterTab::waitingForCups() const
+{
+    return cupsRetry->isActive();
 }
 
 bool PrinterTab::listMakerPrinters(Listing *listing)
@@ -227,6 +238,10 @@ bool PrinterTab::reloadPrinters()
     Listing listing;
     if (!listMakerPrinters(&listing))
         return false;
+    // The first answer after a start without one: the columns are sized to
+    // the rows, as when the page is built with CUPS answering.
+    const bool firstAnswer = cupsRetry->isActive();
+    cupsRetry->stop();
 
     const bool tableWasBlocked = printerTable->blockSignals(true);
     int widths[3];
@@ -245,8 +260,10 @@ bool PrinterTab::reloadPrinters()
         printerTable->resizeRowsToContents();
     }
 
-    for (int column = 0; column < 3; ++column)
-        printerTable->setColumnWidth(column, widths[column]);
+    if (!firstAnswer) {
+        for (int column = 0; column < 3; ++column)
+            printerTable->setColumnWidth(column, widths[column]);
+    }
     // By name: the rows may have moved, and the queue now at the old row is
     // not the one the pages hold.
     selectHeldQueue();

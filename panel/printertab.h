@@ -10,6 +10,7 @@
 class PrinterTable;
 class QGridLayout;
 class QLabel;
+class QTimer;
 
 // The first page: the maker's CUPS queues and the selected queue's
 // installable options (the hardware fitted to the printer).
@@ -39,6 +40,11 @@ public:
     // no answer: the table, its selection and knownPrinterNames then stay
     // as they were.
     bool reloadPrinters();
+    // True while no listing has had an answer from CUPS since the page was
+    // built: the table is empty then, and the page asks again every
+    // cupsRetryMs until CUPS answers.
+    bool waitingForCups() const;
+    static constexpr int cupsRetryMs = 2000;
     // True when an installable option differs from its stored value.
     bool installedOptionsChanged() const { return changed; }
     void storeInstalledOptions();
@@ -77,6 +83,7 @@ private:
     void selectHeldQueue();
 
     PrinterTable *printerTable = nullptr;
+    QTimer *cupsRetry = nullptr;
     QLabel *installedOptionsLabel = nullptr;
     QLabel *rootWarningLabel = nullptr;
     QGridLayout *installedOptionsLayout = nullptr;

@@ -1110,6 +1110,10 @@ Die Liste wird neu geladen.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Wählen Sie den Drucker gleich noch einmal aus.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Die Drucker werden aufgelistet, sobald es antwortet.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1110,6 +1110,10 @@ Reloading list now.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1110,6 +1110,10 @@ Recargando la lista.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Error: no se puede contactar con el sistema de impresión (CUPS). Vuelva a seleccionar la impresora dentro de un momento.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Error: no se puede contactar con el sistema de impresión (CUPS). Las impresoras se mostrarán en cuanto responda.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1110,6 +1110,10 @@ Rechargement de la liste.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Sélectionnez de nouveau l&apos;imprimante dans un instant.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Les imprimantes seront affichées dès qu&apos;il répondra.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

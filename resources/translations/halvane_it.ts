@@ -1110,6 +1110,10 @@ Ricaricamento dell&apos;elenco in corso.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Errore: il sistema di stampa (CUPS) non è raggiungibile. Selezionare di nuovo la stampante tra un momento.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Errore: il sistema di stampa (CUPS) non è raggiungibile. Le stampanti verranno elencate non appena risponderà.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

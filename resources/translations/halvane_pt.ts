@@ -1110,6 +1110,10 @@ A recarregar a lista.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Select the printer again in a moment.</source>
         <translation>Erro: não é possível contactar o sistema de impressão (CUPS). Selecione novamente a impressora daqui a pouco.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Erro: não é possível contactar o sistema de impressão (CUPS). As impressoras serão listadas assim que ele responder.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>
