@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cups/cups.h>
@@ -89,11 +90,16 @@ void PrinterTab::buildPrinterTable()
     printerTable->setHorizontalHeaderItem(1, new QTableWidgetItem(tr("Destination")));
     printerTable->setHorizontalHeaderItem(2, new QTableWidgetItem(tr("Status")));
 
-    // Without an answer from CUPS the table starts empty; the first refresh
-    // that gets one fills it.
+    // Without an answer from CUPS the table starts empty, and the page asks
+    // again until a listing gets one.
+    cupsRetry = new QTimer(this);
+    cupsRetry->setInterval(cupsRetryMs);
+    connect(cupsRetry, &QTimer::timeout, this, &PrinterTab::reloadPrinters);
     Listing listing;
-    if (!listMakerPrinters(&listing))
+    if (!listMakerPrinters(&listing)) {
         listing = Listing();
+        cupsRetry->start();
+    }
     showListing(listing);
 
     layout->addWidget(printerTable);
@@ -135,6 +141,12 @@ void PrinterTab::buildPrinterTable()
     if (dialog && dialog->metaObject()->indexOfSlot("printerChanged(int,int,int,int)") >= 0)
         connect(printerTable, SIGNAL(currentCellChanged(int,int,int,int)),
                 dialog, SLOT(printerChanged(int,int,int,int)));
+    connect(printerTable, &PrinterTable::inputHandled, this, &PrinterTab::selectHeldQueue);
+}
+
+bool PrinterTab::waitingForCups() const
+{
+    return cupsRetry->isActive();
 }
 
 bool PrinterTab::listMakerPrinters(Listing *listing)
@@ -193,9 +205,12 @@ bool PrinterTab::reloadPrinters()
     Listing listing;
     if (!listMakerPrinters(&listing))
         return false;
+    // The first answer after a start without one: the columns are sized to
+    // the rows, as when the page is built with CUPS answering.
+    const bool firstAnswer = cupsRetry->isActive();
+    cupsRetry->stop();
 
     const bool tableWasBlocked = printerTable->blockSignals(true);
-    const QString currentName = rowQueueName(printerTable->currentRow());
     int widths[3];
     for (int column = 0; column < 3; ++column)
         widths[column] = printerTable->columnWidth(column);
@@ -212,16 +227,37 @@ bool PrinterTab::reloadPrinters()
         printerTable->resizeRowsToContents();
     }
 
-    for (int column = 0; column < 3; ++column)
-        printerTable->setColumnWidth(column, widths[column]);
-    // The same queue again, wherever it moved. When it is gone no row is
-    // selected: the queue now at its place is not the one the pages hold.
-    const int restoredRow = currentName.isEmpty() ? -1 : listing.queues.indexOf(currentName);
-    if (restoredRow >= 0)
-        printerTable->selectRow(restoredRow);
+    if (!firstAnswer) {
+        for (int column = 0; column < 3; ++column)
+            printerTable->setColumnWidth(column, widths[column]);
+    }
+    // By name: the rows may have moved, and the queue now at the old row is
+    // not the one the pages hold.
+    selectHeldQueue();
     blockWidgetSignals(false);
     printerTable->blockSignals(tableWasBlocked);
     return true;
+}
+
+void PrinterTab::selectHeldQueue()
+{
+    int row = -1;
+    if (currentOptionStore) {
+        const QString held = currentOptionStore->printerName();
+        for (int r = 0; r < printerTable->rowCount() && row < 0; ++r) {
+            if (rowQueueName(r) == held)
+                row = r;
+        }
+    }
+    const bool tableWasBlocked = printerTable->blockSignals(true);
+    if (row >= 0) {
+        printerTable->selectRow(row);
+    } else {
+        // No current row either, so a click on any row is a change.
+        printerTable->clearSelection();
+        printerTable->selectionModel()->clearCurrentIndex();
+    }
+    printerTable->blockSignals(tableWasBlocked);
 }
 
 void PrinterTab::changePrinter(int row, int collumn, int prev_row, int prev_collumn)

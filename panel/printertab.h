@@ -10,6 +10,7 @@
 class PrinterTable;
 class QGridLayout;
 class QLabel;
+class QTimer;
 
 // The first page: the maker's CUPS queues and the selected queue's
 // installable options (the hardware fitted to the printer).
@@ -33,11 +34,17 @@ public:
     // stand, without reloading them.
     virtual void refreshOptionMarks();
 
-    // Rebuilds the table rows from CUPS, keeping the selected queue and the
-    // column widths; runs no printer change. A selected queue that is gone
-    // leaves no row selected. False when CUPS gave no answer: the table,
-    // its selection and knownPrinterNames then stay as they were.
+    // Rebuilds the table rows from CUPS, keeping the column widths, and
+    // selects the row of the queue the pages hold (none when that queue is
+    // gone or none is held); runs no printer change. False when CUPS gave
+    // no answer: the table, its selection and knownPrinterNames then stay
+    // as they were.
     bool reloadPrinters();
+    // True while no listing has had an answer from CUPS since the page was
+    // built: the table is empty then, and the page asks again every
+    // cupsRetryMs until CUPS answers.
+    bool waitingForCups() const;
+    static constexpr int cupsRetryMs = 2000;
     // True when an installable option differs from its stored value.
     bool installedOptionsChanged() const { return changed; }
     void storeInstalledOptions();
@@ -71,8 +78,12 @@ private:
     // "True"/"False" for a check box, the shown text for a combo box.
     QString installedValue(QWidget *editor) const;
     QString rowQueueName(int row) const;
+    // The highlighted and the current row become the row of the queue the
+    // pages hold, or none; no printer change runs.
+    void selectHeldQueue();
 
     PrinterTable *printerTable = nullptr;
+    QTimer *cupsRetry = nullptr;
     QLabel *installedOptionsLabel = nullptr;
     QLabel *rootWarningLabel = nullptr;
     QGridLayout *installedOptionsLayout = nullptr;

@@ -12,6 +12,16 @@ class PrinterTable : public QTableWidget
 public:
     PrinterTable(int rows, int columns, QWidget *parent = nullptr);
 
+signals:
+    // The view has handled a mouse press, drag, release or key. A printer
+    // change inside it may rebuild the rows, and the view then selects by
+    // the old position: the page puts the selection back on its queue.
+    void inputHandled();
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

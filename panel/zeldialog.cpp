@@ -39,6 +39,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -175,6 +176,7 @@ ZelDialog::ZelDialog(QWidget *parent)
     applyTabStyle();
     buttonBox->button(QDialogButtonBox::Ok)->clearFocus();
     constraintRounds = 0;
+    cupsNoticeDue = printerTab->waitingForCups();
 }
 
 ZelDialog::~ZelDialog()
@@ -575,4 +577,22 @@ bool ZelDialog::focusNextPrevChild(bool next)
 {
     Q_UNUSED(next)
     return false;
+}
+
+void ZelDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!cupsNoticeDue)
+        return;
+    cupsNoticeDue = false;
+    // From the event loop, so the box comes over a window that is up.
+    QTimer::singleShot(0, this, &ZelDialog::showCupsUnreachableAtStart);
+}
+
+void ZelDialog::showCupsUnreachableAtStart()
+{
+    if (!printerTab->waitingForCups())
+        return;
+    showApplyError(tr("Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it "
+                      "answers."));
 }

@@ -76,6 +76,9 @@ public:
     TPXTab *tpxTab = nullptr;
     OptionCollector *optionCollector = nullptr;
     bool changingPrinter = false;
+    // Started while CUPS gave no answer: the user is told when the window
+    // is first shown.
+    bool cupsNoticeDue = false;
 
 public slots:
     // True when the settings reached the settings file and lpoptions.
@@ -104,4 +107,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     // Tab and Backtab move the focus nowhere in this dialog.
     bool focusNextPrevChild(bool next) override;
+    void showEvent(QShowEvent *event) override;
+    // The box of a start without CUPS, unless the printers came meanwhile.
+    void showCupsUnreachableAtStart();
 };

@@ -176,4 +176,43 @@ inline QHash<QString, QString> queueDefaults(const QString &queue, QByteArray *l
     cupsFreeOptions(count, options);
     return values;
 }
+
+// A left click on the queue's row where the table shows it now, through
+// the viewport as a user clicks, so the view's own press handling runs
+// (setCurrentCell skips it). False when the queue is not listed.
+inline bool clickPrinter(ZelDialog &dialog, const QString &queue, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTableWidget *table = printerTable(dialog);
+    const int row = printerRow(dialog, queue);
+    if (!table || row < 0)
+        return false;
+    table->scrollToItem(table->item(row, 0));
+    const QRect cell = table->visualRect(table->model()->index(row, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, cell.center());
+    return true;
+}
+
+// Which queue the user sees picked and which one the pages hold, in one
+// line: the highlighted rows, the current row, the title and the store.
+inline QString pickedPrinter(const ZelDialog &dialog)
+{
+    QTableWidget *table = printerTable(dialog);
+    QStringList highlighted;
+    for (const QModelIndex &index : table->selectionModel()->selectedRows())
+        highlighted << table->item(index.row(), 0)->text();
+    const QTableWidgetItem *current = table->currentRow() >= 0 ? table->item(table->currentRow(), 0) : nullptr;
+    return QStringLiteral("highlighted: %1; current: %2; title: %3; store: %4")
+        .arg(highlighted.isEmpty() ? QStringLiteral("none") : highlighted.join(QLatin1Char(' ')),
+             current ? current->text() : QStringLiteral("none"), dialog.windowTitle(),
+             currentOptionStore ? currentOptionStore->printerName() : QStringLiteral("none"));
+}
+
+// pickedPrinter when that queue is picked, or nothing when queue is empty.
+inline QString pickedShowing(const QString &queue)
+{
+    const QString title = QCoreApplication::translate("ZelDialog", "Halvane");
+    if (queue.isEmpty())
+        return QStringLiteral("highlighted: none; current: none; title: %1; store: none").arg(title);
+    return QStringLiteral("highlighted: %1; current: %1; title: %2 - %1; store: %1").arg(queue, title);
+}
 }

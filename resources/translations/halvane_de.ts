@@ -1114,6 +1114,10 @@ Die Liste wird neu geladen.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
         <translation>Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Ihre Einstellungen wurden gespeichert, aber vom Drucksystem nicht übernommen; klicken Sie gleich noch einmal auf »Übernehmen«.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Die Drucker werden aufgelistet, sobald es antwortet.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

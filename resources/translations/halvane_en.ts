@@ -1114,6 +1114,10 @@ Reloading list now.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
         <translation>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1114,6 +1114,10 @@ Recargando la lista.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
         <translation>Error: no se puede contactar con el sistema de impresión (CUPS). La configuración se ha guardado, pero el sistema de impresión no la ha aceptado; vuelva a hacer clic en Aplicar dentro de un momento.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Error: no se puede contactar con el sistema de impresión (CUPS). Las impresoras se mostrarán en cuanto responda.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

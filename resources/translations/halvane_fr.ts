@@ -1114,6 +1114,10 @@ Rechargement de la liste.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
         <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Vos paramètres ont été enregistrés, mais le système d&apos;impression ne les a pas pris en compte ; cliquez de nouveau sur Appliquer dans un instant.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Erreur : le système d&apos;impression (CUPS) est injoignable. Les imprimantes seront affichées dès qu&apos;il répondra.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1114,6 +1114,10 @@ Ricaricamento dell&apos;elenco in corso.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
         <translation>Errore: il sistema di stampa (CUPS) non è raggiungibile. Le impostazioni sono state salvate, ma il sistema di stampa non le ha recepite; fare di nuovo clic su Applica tra un momento.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Errore: il sistema di stampa (CUPS) non è raggiungibile. Le stampanti verranno elencate non appena risponderà.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -1114,6 +1114,10 @@ A recarregar a lista.</translation>
         <source>Error: The printing system (CUPS) cannot be reached. Your settings were saved, but the printing system did not take them; click Apply again in a moment.</source>
         <translation>Erro: não é possível contactar o sistema de impressão (CUPS). As suas definições foram guardadas, mas o sistema de impressão não as aceitou; clique novamente em Aplicar daqui a pouco.</translation>
     </message>
+    <message>
+        <source>Error: The printing system (CUPS) cannot be reached. The printers are listed as soon as it answers.</source>
+        <translation>Erro: não é possível contactar o sistema de impressão (CUPS). As impressoras serão listadas assim que ele responder.</translation>
+    </message>
 </context>
 <context>
     <name>adjustmentDialog</name>

@@ -3,8 +3,11 @@
 // serves other tests meanwhile), stopped and started again on its port under
 // the open panel. A moment without an answer is no change of printers: the
 // list, the selection and what the user changed stay, Apply says CUPS cannot
-// be reached, and works on the same queue once it is back. A CUPS that
-// answers with no printers is a change. Runs in English and in German.
+// be reached, and works on the same queue once it is back. A panel started
+// without CUPS says so and lists the queues by itself once CUPS answers. A
+// CUPS that answers with no printers is a change. And a click highlights the
+// queue it loads, also when the table is rebuilt inside the click. Runs in
+// English and in German.
 #include "boxrecorder.h"
 #include "commandstandin.h"
 #include "cupsdestinations.h"
@@ -35,6 +38,9 @@ const QString script = QStringLiteral(HALVANE_HARNESS "/private-cups.sh");
 const QStringList queues = {QStringLiteral("Outage_Color=cups-color.ppd"), QStringLiteral("Outage_Office=cups-office.ppd")};
 const QString colorQueue = QStringLiteral("Outage_Color");
 const QString officeQueue = QStringLiteral("Outage_Office");
+// Sorted before the sample queues, so these move them down a row or two.
+const QString firstAdded = QStringLiteral("Outage_Aaa");
+const QString secondAdded = QStringLiteral("Outage_Abb");
 }
 
 class CupsOutageTest : public QObject
@@ -50,6 +56,7 @@ private:
     bool cupsRunning = false;
     QByteArray savedPath;
     std::unique_ptr<QTemporaryDir> bin;
+    QStringList addedQueues;
 
     // The boxes as this language shows them.
     QString unreachable() const
@@ -79,6 +86,13 @@ private:
                                           "Drucker gleich noch einmal aus.")
                       : QStringLiteral("Error|Error: The printing system (CUPS) cannot be reached. Select the printer again "
                                        "in a moment.");
+    }
+    QString unreachableAtStart() const
+    {
+        return german ? QStringLiteral("Fehler|Fehler: Das Drucksystem (CUPS) ist nicht erreichbar. Die Drucker werden "
+                                       "aufgelistet, sobald es antwortet.")
+                      : QStringLiteral("Error|Error: The printing system (CUPS) cannot be reached. The printers are "
+                                       "listed as soon as it answers.");
     }
     QString applied() const
     {
@@ -124,6 +138,16 @@ private:
         const QString program = QStandardPaths::findExecutable(
             QStringLiteral("lpadmin"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin")});
         return !program.isEmpty() && ProcessRunner::run(program, arguments).succeeded();
+    }
+
+    // A maker queue added under the panel; cleanup() removes it.
+    void addQueue(const QString &name)
+    {
+        QVERIFY2(lpadmin({QStringLiteral("-p") + name, QStringLiteral("-E"), QStringLiteral("-v"),
+                          QStringLiteral("file:/dev/null"), QStringLiteral("-P"),
+                          QStringLiteral(HALVANE_FIXTURES "/cups-office.ppd")}),
+                 qPrintable(QStringLiteral("lpadmin could not add ") + name));
+        addedQueues << name;
     }
 
     QString cfgPath(const QString &queue) const { return userDataDir + queue + QStringLiteral(".cfg"); }
@@ -183,6 +207,10 @@ private slots:
         bin.reset();
         if (!cupsRunning)
             restartCups();
+        for (const QString &queue : QStringList(addedQueues)) {
+            QVERIFY2(lpadmin({QStringLiteral("-x"), queue}), qPrintable(QStringLiteral("lpadmin could not remove ") + queue));
+            addedQueues.removeAll(queue);
+        }
     }
 
     void cleanupTestCase() { runScript({QStringLiteral("stop"), cupsDir}); }
@@ -392,26 +420,101 @@ private slots:
         QCOMPARE(recorder.boxes, QStringList{applied()});
     }
 
-    // Started without CUPS: an empty list, nothing said. The first refresh
-    // once CUPS answers lists the queues again.
+    // Started without CUPS: once the window is up the user is told, once,
+    // however often the page asks again. Once CUPS answers the queues come
+    // by themselves, as no change of printers, and the page stops asking:
+    // a queue added after that shows only through the printer check.
     void startWithoutCups()
     {
         QVERIFY2(session.freshUser(), session.whyNot());
         stopCups();
         BoxRecorder recorder;
         ZelDialog dialog;
+        QCOMPARE(recorder.boxes, QStringList()); // none before the window
         QCOMPARE(paneldriver::listedPrinters(dialog), QStringList());
         QVERIFY(knownPrinterNames.isEmpty());
         QVERIFY(!dialog.checkInstalledPrinters());
-        QCOMPARE(recorder.boxes, QStringList());
+        dialog.show();
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.boxes, QStringList{unreachableAtStart()}, 2000);
+        QTest::qWait(PrinterTab::cupsRetryMs * 5 / 2);
+        QCOMPARE(recorder.boxes, QStringList{unreachableAtStart()});
+        QCOMPARE(paneldriver::listedPrinters(dialog), QStringList());
 
         restartCups();
-        QVERIFY(dialog.checkInstalledPrinters());
+        QTRY_COMPARE_WITH_TIMEOUT(paneldriver::listedPrinters(dialog), QStringList({colorQueue, officeQueue}),
+                                  PrinterTab::cupsRetryMs * 2);
+        QCOMPARE(knownPrinterNames, ZelDialog::installedPrinterNames());
+        QCOMPARE(recorder.boxes, QStringList{unreachableAtStart()});
+        QCOMPARE(paneldriver::pickedPrinter(dialog), paneldriver::pickedShowing(QString()));
+        QVERIFY(paneldriver::clickPrinter(dialog, officeQueue));
+        QCOMPARE(paneldriver::pickedPrinter(dialog), paneldriver::pickedShowing(officeQueue));
+
+        addQueue(firstAdded);
+        QTest::qWait(PrinterTab::cupsRetryMs * 5 / 2);
         QCOMPARE(paneldriver::listedPrinters(dialog), QStringList({colorQueue, officeQueue}));
-        // No printer was selected: the check says so, as for any change.
-        QCOMPARE(recorder.boxes, QStringList{printersChanged()});
-        QVERIFY(paneldriver::choosePrinter(dialog, officeQueue));
-        QVERIFY(currentOptionStore);
+        QCOMPARE(recorder.boxes, QStringList{unreachableAtStart()});
+    }
+
+    // Two queues added under the open panel, sorted before the picked one:
+    // the pick's printer check rebuilds the table inside the click (or key),
+    // and the row now at the old place must not be the one highlighted. The
+    // row that was highlighted wrongly is then a queue of its own to click.
+    void pickAfterQueuesWereAdded_data()
+    {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("click") << false;
+        QTest::newRow("arrow key") << true;
+    }
+
+    void pickAfterQueuesWereAdded()
+    {
+        QFETCH(bool, byKeyboard);
+        QVERIFY2(session.freshUser(), session.whyNot());
+        ZelDialog dialog;
+        dialog.show();
+        BoxRecorder recorder;
+        QVERIFY(paneldriver::clickPrinter(dialog, officeQueue));
+        QCOMPARE(paneldriver::pickedPrinter(dialog), paneldriver::pickedShowing(officeQueue));
+
+        addQueue(firstAdded);
+        addQueue(secondAdded);
+        if (byKeyboard) {
+            // The row above the office queue.
+            QTableWidget *table = paneldriver::printerTable(dialog);
+            QCOMPARE(paneldriver::printerRow(dialog, colorQueue) + 1, table->currentRow());
+            QTest::keyClick(table, Qt::Key_Up);
+        } else {
+            QVERIFY(paneldriver::clickPrinter(dialog, colorQueue));
+        }
+        QCOMPARE(paneldriver::listedPrinters(dialog), QStringList({firstAdded, secondAdded, colorQueue, officeQueue}));
+        QCOMPARE(paneldriver::pickedPrinter(dialog), paneldriver::pickedShowing(colorQueue));
+
+        QVERIFY(paneldriver::clickPrinter(dialog, firstAdded));
+        QCOMPARE(paneldriver::pickedPrinter(dialog), paneldriver::pickedShowing(firstAdded));
+        QCOMPARE(recorder.boxes, QStringList());
+    }
+
+    // A row clicked while CUPS gives no answer: after the box nothing is
+    // highlighted, as nothing is loaded; the same row clicked once CUPS is
+    // back loads its queue.
+    void rowClickedWithoutCups()
+    {
+        QVERIFY2(session.freshUser(), session.whyNot());
+        ZelDialog dialog;
+        dialog.show();
+        BoxRecorder recorder;
+        QVERIFY(paneldriver::clickPrinter(dialog, officeQueue));
+
+        stopCups();
+        QVERIFY(paneldriver::clickPrinter(dialog, colorQueue));
+        QCOMPARE(recorder.boxes, QStringList{unreachableOnSelect()});
+        QCOMPARE(paneldriver::pickedPrinter(dialog), paneldriver::pickedShowing(QString()));
+
+        restartCups();
+        recorder.boxes.clear();
+        QVERIFY(paneldriver::clickPrinter(dialog, colorQueue));
+        QCOMPARE(paneldriver::pickedPrinter(dialog), paneldriver::pickedShowing(colorQueue));
+        QCOMPARE(recorder.boxes, QStringList());
     }
 
     // An answer with no printers is a change: the list empties and the

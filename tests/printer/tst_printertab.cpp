@@ -557,6 +557,19 @@ private slots:
         QCOMPARE(currentOptionStore->printerName(), successor);
     }
 
+    // In a plain table a Ctrl+click on the picked row takes its highlight
+    // away, while the pages still hold that queue.
+    void ctrlClickKeepsThePickedRow()
+    {
+        dialog.reset(new ZelDialog);
+        dialog->show();
+        const QString office = QStringLiteral("Quorvan_Office");
+        QVERIFY(paneldriver::clickPrinter(*dialog, office));
+        QCOMPARE(paneldriver::pickedPrinter(*dialog), paneldriver::pickedShowing(office));
+        QVERIFY(paneldriver::clickPrinter(*dialog, office, Qt::ControlModifier));
+        QCOMPARE(paneldriver::pickedPrinter(*dialog), paneldriver::pickedShowing(office));
+    }
+
     void retranslatesItsTexts()
     {
         dialog.reset(new ZelDialog);
